@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/form.h"
+
+class QLineEdit;
+
+// The geometric view: a circle with its two axes, onto which the buttons draw the Moon's line, the Sun's line and
+// the ring of the 28 days of the Moon's month. Beside the figure it shows copies of the main window's quantities.
+class Form3 : public Form
+{
+    Q_OBJECT
+public:
+    Form3();
+
+    static FormDesign layout();
+
+    QLineEdit &Text1() const { return textBox(u"Text1"); } // Sun
+    QLineEdit &Text3() const { return textBox(u"Text3"); } // Moon
+    QLineEdit &Text4() const { return textBox(u"Text4"); } // phase
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+protected:
+    void Form_Load() override;
+
+private:
+    void drawPositionLine(double degrees, const QColor &color);
+};

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#include "form1.h"
+
+#include "geometric_view/form3.h"
+#include "number_rules.h"
+#include "platform/app.h"
+#include "platform/forms.h"
+#include "solar_hour.h"
+#include "solver.h"
+
+#include <QLineEdit>
+
+Form1::Form1() : Form(layout())
+{
+    onClick(u"Command1", QStringLiteral("Form1.Command1_Click"), [this] { Command1_Click(); });
+    onClick(u"Command2", QStringLiteral("Form1.Command2_Click"), [this] { Command2_Click(); });
+    onClick(u"Command3", QStringLiteral("Form1.Command3_Click"), [this] { Command3_Click(); });
+    onClick(u"Command4", QStringLiteral("Form1.Command4_Click"), [this] { Command4_Click(); });
+    onClick(u"Picture1", QStringLiteral("Form1.Picture1_Click"), [this] { Picture1_Click(); });
+}
+
+QString Form1::platePicturePath()
+{
+    return App::Path() + QStringLiteral("/placna01.jpg");
+}
+
+void Form1::Form_Load()
+{
+    // The formula field keeps its text: it is never emptied here.
+    for (const char16_t *field : {u"Text1", u"Text2", u"Text3", u"Text5", u"Text6", u"Text7", u"Text8", u"Text9"})
+        textBox(field).setText(QString());
+    loadPlatePicture();
+}
+
+void Form1::loadPlatePicture()
+{
+    // A picture that fails to load leaves the one already shown in place.
+    const QImage plate = LoadPicture(platePicturePath());
+    setPicture(u"Image1", plate);
+    setImageVisible(u"Image1", true);
+}
+
+void Form1::Picture1_Click()
+{
+    loadPlatePicture();
+}
+
+void Form1::Command2_Click()
+{
+    // The turn button is there to be pressed; it changes nothing.
+}
+
+void Form1::Command3_Click()
+{
+    Forms::Load<Form3>();
+    Forms::get<Form3>().Show();
+}
+
+void Form1::Command1_Click()
+{
+    Text5().setText(QString());
+    const SolverOutcome outcome = solve(Text1().text(), Text2().text(), Text3().text());
+    if (outcome.solverCase == SolverCase::E) {
+        Hide();
+        Forms::Load<Form3>();
+        Forms::get<Form3>().Show();
+        return;
+    }
+    QLineEdit &resultField = outcome.resultField == SolverField::Sun    ? Text1()
+                             : outcome.resultField == SolverField::Moon ? Text2()
+                                                                        : Text3();
+    resultField.setText(outcome.resultText);
+    Text4().setText(outcome.formula);
+}
+
+void Form1::Command4_Click()
+{
+    Text5().setText(solarHourText(Text1().text()));
+}

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include "app.h"
+
+#include "runtime_error.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+QString &pathOverride()
+{
+    static QString path;
+    return path;
+}
+
+} // namespace
+
+QString App::Path()
+{
+    QString path = pathOverride().isEmpty() ? QCoreApplication::applicationDirPath() : pathOverride();
+    while (path.size() > 1 && path.endsWith(u'/'))
+        path.chop(1);
+    return path;
+}
+
+void App::setPathForTesting(const QString &path)
+{
+    pathOverride() = path;
+}
+
+QImage LoadPicture(const QString &path)
+{
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    const QFileInfo info(fullPath);
+    if (!info.exists())
+        throw RuntimeError(RuntimeError::FileNotFound, QStringLiteral("File not found"), fullPath);
+    if (info.isDir())
+        throw RuntimeError(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"),
+                           fullPath + QStringLiteral(" (a folder, not a picture file)"));
+
+    QFile file(fullPath);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RuntimeError(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"),
+                           fullPath + QStringLiteral(" (") + file.errorString() + u')');
+
+    QImageReader reader(&file);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        throw RuntimeError(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"),
+                           fullPath + QStringLiteral(" (") + reader.errorString() + u')');
+    return picture;
+}
+
+QColor QBColor(int n)
+{
+    static const QRgb palette[16] = {
+        qRgb(0, 0, 0),       qRgb(0, 0, 128),     qRgb(0, 128, 0),     qRgb(0, 128, 128),
+        qRgb(128, 0, 0),     qRgb(128, 0, 128),   qRgb(128, 128, 0),   qRgb(192, 192, 192),
+        qRgb(128, 128, 128), qRgb(0, 0, 255),     qRgb(0, 255, 0),     qRgb(0, 255, 255),
+        qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0),   qRgb(255, 255, 255),
+    };
+    if (n < 0 || n > 15)
+        throw RuntimeError(RuntimeError::InvalidProcedureCall, QStringLiteral("Invalid procedure call or argument"),
+                           QStringLiteral("QBColor(%1)").arg(n));
+    return QColor(palette[n]);
+}

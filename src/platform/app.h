@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace App {
+// The folder that holds the executable, without a separator at its end (links on the PATH resolved).
+QString Path();
+// Tests point the program folder elsewhere; an empty path restores the executable's folder.
+void setPathForTesting(const QString &path);
+} // namespace App
+
+// Reads a picture file; a missing, unreadable or damaged file raises a runtime error that names it.
+QImage LoadPicture(const QString &path);
+
+// The colour of entry n (0 to 15) of the 16-colour palette.
+QColor QBColor(int n);

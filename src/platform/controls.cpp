@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: MIT
+#include "controls.h"
+
+#include "app.h"
+#include "event_procedure.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QUrl>
+
+void CaptionButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    const QRect textArea = rect().adjusted(3, 2, -3, -2);
+    painter.setClipRect(textArea);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, caption);
+}
+
+PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QFrame::mousePressEvent(event);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QFrame::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+QString documentFileName(const QString &path)
+{
+    const qsizetype cut = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
+    return path.mid(cut + 1);
+}
+
+PresentationBox::PresentationBox(const QString &objectClass, const QString &sourcePath, QWidget *parent)
+    : QFrame(parent), m_objectClass(objectClass), m_sourcePath(sourcePath)
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setFocusPolicy(Qt::StrongFocus);
+    setToolTip(tr("Linked presentation (%1):\n%2\nThe presentation is not included with this program. "
+                  "Double-click to open it if you have a copy beside the program.")
+                   .arg(m_objectClass, m_sourcePath));
+}
+
+QString PresentationBox::findDocument() const
+{
+    if (QFileInfo(m_sourcePath).isFile())
+        return m_sourcePath;
+    const QString besideProgram = App::Path() + u'/' + documentFileName(m_sourcePath);
+    if (QFileInfo(besideProgram).isFile())
+        return besideProgram;
+    return {};
+}
+
+void PresentationBox::openDocument()
+{
+    const QString document = findDocument();
+    if (document.isEmpty()) {
+        showUserMessage({MessageKind::Information, tr("Presentation not present"),
+                         tr("The presentation \"%1\" is not included with this program.\n\n"
+                            "To view it, put a copy of the file beside the program:\n%2")
+                             .arg(documentFileName(m_sourcePath), App::Path())});
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(document).absoluteFilePath()))) {
+        showUserMessage({MessageKind::Information, tr("Presentation"),
+                         tr("No application on this desktop opens the presentation:\n%1").arg(document)});
+    }
+}
+
+void PresentationBox::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect area = contentsRect().adjusted(4, 4, -4, -4);
+    painter.setClipRect(area);
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    const QRect heading = painter.boundingRect(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                                               tr("Presentation"));
+    painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, tr("Presentation"));
+    painter.setFont(font());
+    const QRect rest = area.adjusted(0, heading.height() + 4, 0, 0);
+    painter.drawText(rest, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     tr("%1\n\n(not included)").arg(documentFileName(m_sourcePath)));
+}
+
+void PresentationBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        openDocument();
+}
+
+void PresentationBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
+        openDocument();
+    else
+        QFrame::keyPressEvent(event);
+}

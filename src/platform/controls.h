@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QFrame>
+#include <QPushButton>
+
+// A button whose caption is centred and wrapped at blanks when it is wider than the button; what does not fit is
+// clipped.
+class CaptionButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A plain framed box that takes clicks and the keyboard focus.
+class PictureBox : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// A box that stands for a linked document. It names the document, says that it is not part of the program, and
+// opens it with the desktop's application on a double-click (or Enter) when a file of that name can be found.
+class PresentationBox : public QFrame
+{
+    Q_OBJECT
+public:
+    PresentationBox(const QString &objectClass, const QString &sourcePath, QWidget *parent = nullptr);
+
+    const QString &sourcePath() const { return m_sourcePath; }
+    // The linked path itself, or a file of the same name beside the program.
+    QString findDocument() const;
+    // Opens the document, or tells the user that it is not present.
+    void openDocument();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QString m_objectClass;
+    QString m_sourcePath;
+};
+
+// The file name at the end of a path written with either kind of separator.
+QString documentFileName(const QString &path);

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <vector>
+
+// A window's layout as data: every control with its place in twips, as the window's designer laid it out. The
+// forms layer turns a table into a window; nothing else places controls.
+
+inline constexpr double TwipsPerPixel = 15.0; // at 96 dots per inch; Qt scales logical pixels for high DPI
+
+enum class ControlKind {
+    TextBox, // windowed: a single-line editable box
+    CommandButton, // windowed: centred caption, wrapped at blanks
+    PictureBox, // windowed: a plain box that takes clicks
+    PresentationBox, // windowed: a linked document the box names and opens
+    Label, // painted by the window: caption wrapped at blanks within its box
+    Image, // painted by the window: a picture stretched to fill its box
+    Line, // painted by the window: from (left, top) to (right, bottom)
+};
+
+struct FontDesign {
+    QString face = QStringLiteral("MS Sans Serif");
+    double points = 8.25;
+    bool bold = false;
+    bool italic = false;
+};
+
+struct ControlDesign {
+    QString name = {};
+    ControlKind kind = ControlKind::Label;
+    QString caption = {}; // caption or initial text; for a presentation box, the linked document's path
+    int left = 0; // for a line: x1
+    int top = 0; // for a line: y1
+    int width = 0; // for a line: x2
+    int height = 0; // for a line: y2
+    int tabIndex = -1; // -1 for controls without a place in the keyboard order
+    FontDesign font = {};
+    QColor color = {}; // text or line colour; invalid means the system's default
+    int lineWidth = 1; // lines only, in pixels
+    QString objectClass = {}; // presentation box only
+};
+
+struct FormDesign {
+    QString name = {};
+    QString caption;
+    int clientWidth = 0; // twips
+    int clientHeight = 0; // twips
+    std::vector<ControlDesign> controls;
+    // The drawing scale: twips per drawing unit across and down.
+    double unitTwipsX = 1.0;
+    double unitTwipsY = 1.0;
+};
+
+inline int twipsToPixels(int twips)
+{
+    return int(twips / TwipsPerPixel + (twips >= 0 ? 0.5 : -0.5));
+}

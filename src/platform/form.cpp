@@ -1,0 +1,358 @@
+// SPDX-License-Identifier: MIT
+#include "form.h"
+
+#include "controls.h"
+#include "event_procedure.h"
+#include "forms.h"
+#include "runtime_error.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QLineEdit>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+void installFontSubstitutes()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    // The layout was drawn for MS Sans Serif; Liberation Sans has close metrics and is installed with the program.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                QStringLiteral("DejaVu Sans")});
+}
+
+QRect designRect(const ControlDesign &control)
+{
+    return QRect(twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
+                 twipsToPixels(control.height));
+}
+
+[[noreturn]] void raiseNoSuchControl(const QString &form, QStringView control)
+{
+    throw RuntimeError(RuntimeError::ObjectRequired, QStringLiteral("Object required"),
+                       form + u'.' + control.toString());
+}
+
+} // namespace
+
+QFont fontFromDesign(const FontDesign &design)
+{
+    QFont font(design.face);
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+Form::Form(FormDesign design) : m_design(std::move(design))
+{
+    installFontSubstitutes();
+    setObjectName(m_design.name);
+    setWindowTitle(m_design.caption);
+    setAttribute(Qt::WA_StaticContents);
+    setFont(fontFromDesign(FontDesign{}));
+    resize(twipsToPixels(m_design.clientWidth), twipsToPixels(m_design.clientHeight));
+
+    std::vector<std::pair<int, QWidget *>> tabOrder;
+    for (const ControlDesign &control : m_design.controls) {
+        switch (control.kind) {
+        case ControlKind::Label:
+        case ControlKind::Image:
+            m_painted.push_back({&control, designRect(control), fontFromDesign(control.font), {}, {}, true});
+            break;
+        case ControlKind::Line:
+            m_painted.push_back({&control, {}, {}, {}, {}, true});
+            break;
+        default: {
+            QWidget *widget = createWindowedControl(control);
+            m_windowed.emplace_back(control.name, widget);
+            if (control.tabIndex >= 0 && widget->focusPolicy() & Qt::TabFocus)
+                tabOrder.emplace_back(control.tabIndex, widget);
+        }
+        }
+    }
+
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    if (!tabOrder.empty())
+        tabOrder.front().second->setFocus();
+}
+
+Form::~Form() = default;
+
+QWidget *Form::createWindowedControl(const ControlDesign &control)
+{
+    QWidget *widget = nullptr;
+    switch (control.kind) {
+    case ControlKind::TextBox: {
+        auto *box = new QLineEdit(control.caption, this);
+        widget = box;
+        break;
+    }
+    case ControlKind::CommandButton: {
+        auto *button = new CaptionButton(control.caption, this);
+        button->setAutoDefault(false);
+        widget = button;
+        break;
+    }
+    case ControlKind::PictureBox:
+        widget = new PictureBox(this);
+        break;
+    case ControlKind::PresentationBox:
+        widget = new PresentationBox(control.objectClass, control.caption, this);
+        break;
+    default:
+        Q_UNREACHABLE();
+    }
+    widget->setObjectName(control.name);
+    widget->setGeometry(designRect(control));
+    widget->setFont(fontFromDesign(control.font));
+    if (control.color.isValid()) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Text, control.color);
+        palette.setColor(QPalette::ButtonText, control.color);
+        palette.setColor(QPalette::WindowText, control.color);
+        widget->setPalette(palette);
+    }
+    return widget;
+}
+
+void Form::Show()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::Hide()
+{
+    hide();
+}
+
+QWidget &Form::windowedControl(QStringView controlName) const
+{
+    for (const auto &[name, widget] : m_windowed) {
+        if (name == controlName)
+            return *widget;
+    }
+    raiseNoSuchControl(m_design.name, controlName);
+}
+
+QLineEdit &Form::textBox(QStringView controlName) const
+{
+    if (auto *box = qobject_cast<QLineEdit *>(&windowedControl(controlName)))
+        return *box;
+    raiseNoSuchControl(m_design.name, controlName);
+}
+
+QAbstractButton &Form::button(QStringView controlName) const
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(&windowedControl(controlName)))
+        return *button;
+    raiseNoSuchControl(m_design.name, controlName);
+}
+
+const Form::PaintedControl *Form::findPaintedControl(QStringView controlName) const
+{
+    for (const PaintedControl &control : m_painted) {
+        if (control.design->name == controlName)
+            return &control;
+    }
+    return nullptr;
+}
+
+Form::PaintedControl &Form::paintedControl(QStringView controlName, ControlKind kind)
+{
+    auto *control = const_cast<PaintedControl *>(findPaintedControl(controlName));
+    if (!control || control->design->kind != kind)
+        raiseNoSuchControl(m_design.name, controlName);
+    return *control;
+}
+
+void Form::setPicture(QStringView imageName, const QImage &picture)
+{
+    PaintedControl &image = paintedControl(imageName, ControlKind::Image);
+    image.picture = picture;
+    // Scaled once here rather than at every repaint.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap scaled = QPixmap::fromImage(picture.scaled(image.rect.size() * ratio, Qt::IgnoreAspectRatio,
+                                                       Qt::SmoothTransformation));
+    scaled.setDevicePixelRatio(ratio);
+    image.scaledPicture = scaled;
+    update(image.rect);
+}
+
+void Form::setImageVisible(QStringView imageName, bool visible)
+{
+    PaintedControl &image = paintedControl(imageName, ControlKind::Image);
+    image.visible = visible;
+    update(image.rect);
+}
+
+bool Form::imageHasPicture(QStringView imageName) const
+{
+    const PaintedControl *image = findPaintedControl(imageName);
+    return image && !image->picture.isNull();
+}
+
+qint64 Form::pictureCacheKey(QStringView imageName) const
+{
+    const PaintedControl *image = findPaintedControl(imageName);
+    return image ? image->picture.cacheKey() : 0;
+}
+
+void Form::onClick(QStringView controlName, const QString &procedureName, std::function<void()> procedure)
+{
+    QWidget &control = windowedControl(controlName);
+    auto run = [procedureName, procedure = std::move(procedure)] { runEventProcedure(procedureName, procedure); };
+    if (auto *button = qobject_cast<QAbstractButton *>(&control))
+        connect(button, &QAbstractButton::clicked, this, run);
+    else if (auto *box = qobject_cast<PictureBox *>(&control))
+        connect(box, &PictureBox::clicked, this, run);
+    else
+        raiseNoSuchControl(m_design.name, controlName);
+}
+
+void Form::runFormLoad()
+{
+    runEventProcedure(m_design.name + QStringLiteral(".Form_Load"), [this] { Form_Load(); });
+}
+
+QPointF Form::toPixels(double x, double y) const
+{
+    return QPointF(x * m_design.unitTwipsX / TwipsPerPixel, y * m_design.unitTwipsY / TwipsPerPixel);
+}
+
+void Form::setDrawStyle(int style)
+{
+    if (style < 0 || style > 6)
+        throw RuntimeError(RuntimeError::InvalidProcedureCall, QStringLiteral("Invalid property value"),
+                           m_design.name + QStringLiteral(".DrawStyle"));
+    m_drawStyle = style;
+}
+
+QPen Form::drawingPen(const QColor &color) const
+{
+    static constexpr Qt::PenStyle styles[] = {Qt::SolidLine,      Qt::DashLine, Qt::DotLine,   Qt::DashDotLine,
+                                              Qt::DashDotDotLine, Qt::NoPen,    Qt::SolidLine};
+    QPen pen(color, 1, styles[m_drawStyle]);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+void Form::prepareSurface()
+{
+    m_surface.ensureSize(size(), devicePixelRatioF());
+}
+
+void Form::Line(float x1, float y1, float x2, float y2, const QColor &color)
+{
+    prepareSurface();
+    const QPointF from = toPixels(x1, y1);
+    const QPointF to = toPixels(x2, y2);
+    m_surface.draw([&](QPainter &painter) {
+        painter.setPen(drawingPen(color));
+        painter.drawLine(from, to);
+    });
+    update(QRectF(from, to).normalized().toAlignedRect().adjusted(-2, -2, 2, 2));
+}
+
+void Form::Circle(float x, float y, float radius, std::optional<float> start, std::optional<float> end)
+{
+    prepareSurface();
+    const QPointF centre = toPixels(x, y);
+    const double r = std::abs(double(radius)) * m_design.unitTwipsX / TwipsPerPixel;
+    const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
+    const QColor foreground = palette().color(QPalette::WindowText);
+
+    m_surface.draw([&](QPainter &painter) {
+        painter.setPen(drawingPen(foreground));
+        painter.setBrush(Qt::NoBrush);
+        if (!start && !end) {
+            painter.drawEllipse(box);
+            return;
+        }
+        const double from = std::abs(double(start.value_or(0.0f)));
+        const double to = std::abs(double(end.value_or(float(2 * M_PI))));
+        double span = to - from;
+        if (span <= 0)
+            span += 2 * M_PI;
+        if (from == to)
+            span = 2 * M_PI;
+        // Qt measures arcs in sixteenths of a degree, counter-clockwise from three o'clock, as the caller does.
+        const auto sixteenths = [](double radians) { return int(std::lround(radians * 180.0 / M_PI * 16.0)); };
+        painter.drawArc(box, sixteenths(from), sixteenths(span));
+        const auto radiusTo = [&](double angle) {
+            painter.drawLine(centre, centre + QPointF(r * std::cos(angle), -r * std::sin(angle)));
+        };
+        if (start && *start < 0)
+            radiusTo(from);
+        if (end && *end < 0)
+            radiusTo(to);
+    });
+    update(box.toAlignedRect().adjusted(-2, -2, 2, 2));
+}
+
+void Form::paintControl(QPainter &painter, const PaintedControl &control) const
+{
+    const ControlDesign &design = *control.design;
+    switch (design.kind) {
+    case ControlKind::Image:
+        if (control.visible && !control.scaledPicture.isNull())
+            painter.drawPixmap(control.rect.topLeft(), control.scaledPicture);
+        break;
+    case ControlKind::Line: {
+        QPen pen(design.color.isValid() ? design.color : palette().color(QPalette::WindowText), design.lineWidth);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(QPointF(design.left, design.top) / TwipsPerPixel,
+                         QPointF(design.width, design.height) / TwipsPerPixel);
+        break;
+    }
+    case ControlKind::Label:
+        if (design.caption.isEmpty())
+            break;
+        painter.save();
+        painter.setClipRect(control.rect);
+        painter.setFont(control.font);
+        painter.setPen(design.color.isValid() ? design.color : palette().color(QPalette::WindowText));
+        painter.drawText(control.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, design.caption);
+        painter.restore();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    if (!m_surface.isNull())
+        painter.drawImage(QPointF(0, 0), m_surface.image());
+    for (const PaintedControl &control : m_painted)
+        paintControl(painter, control);
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Forms::unload(this);
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    if (!m_surface.isNull())
+        prepareSurface();
+    QWidget::resizeEvent(event);
+}

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "design_table.h"
+#include "drawing_surface.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QAbstractButton;
+class QLineEdit;
+
+// A window built from its design table. Text boxes, buttons, picture and presentation boxes are real widgets;
+// labels, lines and images are painted by the window itself, beneath them, together with what the program has
+// drawn. Each window class has one instance, kept by Forms.
+class Form : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form(FormDesign design);
+    ~Form() override;
+
+    const FormDesign &design() const { return m_design; }
+    const QString &name() const { return m_design.name; }
+
+    // Visible, in front, not modal.
+    void Show();
+    // Out of sight but still loaded: its texts stay.
+    void Hide();
+
+    // The named control; a name the window does not have raises a runtime error.
+    QLineEdit &textBox(QStringView controlName) const;
+    QAbstractButton &button(QStringView controlName) const;
+    QWidget &windowedControl(QStringView controlName) const;
+
+    // The picture of an image control, stretched to its box when painted.
+    void setPicture(QStringView imageName, const QImage &picture);
+    void setImageVisible(QStringView imageName, bool visible);
+    bool imageHasPicture(QStringView imageName) const;
+    qint64 pictureCacheKey(QStringView imageName) const;
+
+    // Drawing on the window's surface, in its drawing units. Coordinates arrive in single precision.
+    void setDrawStyle(int style);
+    int drawStyle() const { return m_drawStyle; }
+    void Line(float x1, float y1, float x2, float y2, const QColor &color);
+    // The radius is in horizontal units, so the circle is round on the screen. With angles (radians), the arc
+    // runs counter-clockwise from start to end; a negative angle also draws the radius to that point, and equal
+    // angles draw the whole circle.
+    void Circle(float x, float y, float radius, std::optional<float> start = {}, std::optional<float> end = {});
+    const DrawingSurface &surface() const { return m_surface; }
+    QPointF toPixels(double x, double y) const;
+
+protected:
+    virtual void Form_Load() {}
+    // Runs the procedure through the event wrapper whenever the named button or picture box is clicked.
+    void onClick(QStringView controlName, const QString &procedureName, std::function<void()> procedure);
+
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    friend class Forms;
+    void runFormLoad();
+
+    struct PaintedControl {
+        const ControlDesign *design;
+        QRect rect; // logical pixels
+        QFont font;
+        QImage picture; // images only
+        QPixmap scaledPicture; // the picture at the box's device size, made when set
+        bool visible = true;
+    };
+
+    QWidget *createWindowedControl(const ControlDesign &control);
+    PaintedControl &paintedControl(QStringView controlName, ControlKind kind);
+    const PaintedControl *findPaintedControl(QStringView controlName) const;
+    void paintControl(QPainter &painter, const PaintedControl &control) const;
+    QPen drawingPen(const QColor &color) const;
+    void prepareSurface();
+
+    FormDesign m_design;
+    std::vector<PaintedControl> m_painted;
+    std::vector<std::pair<QString, QWidget *>> m_windowed;
+    DrawingSurface m_surface;
+    int m_drawStyle = 0;
+};
+
+QFont fontFromDesign(const FontDesign &font);

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#include "forms.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+namespace {
+
+struct Registry {
+    std::vector<std::pair<std::type_index, Form *>> loaded; // in the order they were loaded
+    std::optional<std::type_index> startup;
+    std::function<void()> onNoFormLoaded;
+};
+
+Registry &registry()
+{
+    static Registry instance;
+    return instance;
+}
+
+} // namespace
+
+Form *Forms::find(std::type_index type)
+{
+    for (const auto &[loadedType, form] : registry().loaded) {
+        if (loadedType == type)
+            return form;
+    }
+    return nullptr;
+}
+
+void Forms::add(std::type_index type, Form *form)
+{
+    registry().loaded.emplace_back(type, form);
+}
+
+void Forms::setStartupForm(std::type_index type)
+{
+    registry().startup = type;
+}
+
+void Forms::setOnNoFormLoaded(std::function<void()> action)
+{
+    registry().onNoFormLoaded = std::move(action);
+}
+
+std::vector<Form *> Forms::loaded()
+{
+    std::vector<Form *> forms;
+    for (const auto &entry : registry().loaded)
+        forms.push_back(entry.second);
+    return forms;
+}
+
+void Forms::unload(Form *form)
+{
+    auto &loaded = registry().loaded;
+    const auto entry = std::find_if(loaded.begin(), loaded.end(), [form](const auto &e) { return e.second == form; });
+    if (entry == loaded.end())
+        return;
+    loaded.erase(entry);
+    form->hide();
+    // Deleted once the event that closed it has finished with it.
+    form->deleteLater();
+
+    if (loaded.empty()) {
+        if (registry().onNoFormLoaded)
+            registry().onNoFormLoaded();
+        return;
+    }
+    // Never leave the program running with no window the user can reach.
+    const bool anyVisible = std::any_of(loaded.begin(), loaded.end(), [](const auto &e) { return e.second->isVisible(); });
+    if (!anyVisible) {
+        Form *toShow = loaded.front().second;
+        if (registry().startup) {
+            if (Form *startup = find(*registry().startup))
+                toShow = startup;
+        }
+        toShow->Show();
+    }
+}
+
+void Forms::unloadAll()
+{
+    auto &loaded = registry().loaded;
+    while (!loaded.empty()) {
+        Form *form = loaded.back().second;
+        loaded.pop_back();
+        delete form;
+    }
+}

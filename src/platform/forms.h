@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "form.h"
+
+#include <functional>
+#include <typeindex>
+#include <vector>
+
+// One application-wide instance per window class. Naming a window that is not loaded creates it and runs its
+// Form_Load without showing it. Closing a window with its close box unloads it; the program ends when no window is
+// loaded any more, and while windows are loaded at least one of them is visible.
+class Forms
+{
+public:
+    template <class F>
+    static F &get()
+    {
+        if (Form *form = find(typeid(F)))
+            return static_cast<F &>(*form);
+        F *form = new F;
+        add(typeid(F), form);
+        form->runFormLoad();
+        return *form;
+    }
+
+    template <class F>
+    static void Load()
+    {
+        get<F>();
+    }
+
+    template <class F>
+    static bool isLoaded()
+    {
+        return find(typeid(F)) != nullptr;
+    }
+
+    // The window shown again when a close leaves every loaded window hidden.
+    template <class F>
+    static void setStartupForm()
+    {
+        setStartupForm(typeid(F));
+    }
+
+    // Discards the window and its controls; no procedure runs.
+    static void unload(Form *form);
+    static void unloadAll();
+    static std::vector<Form *> loaded();
+
+    // Runs when the last window has been unloaded: the program ends.
+    static void setOnNoFormLoaded(std::function<void()> action);
+
+private:
+    static Form *find(std::type_index type);
+    static void add(std::type_index type, Form *form);
+    static void setStartupForm(std::type_index type);
+};
