@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#include "solar_hour.h"
+
+#include "number_rules.h"
+#include "platform/runtime_error.h"
+
+namespace {
+
+QString hoursAndMinutes(double hours, double minutes)
+{
+    return numberText(hours) + QStringLiteral("  ") + numberText(minutes);
+}
+
+} // namespace
+
+QString solarHourText(const QString &sunText)
+{
+    const double hour = readNumber(sunText) / 15.0;
+    checkFloatingPoint({hour});
+    const double wholeHours = wholeFloor(readNumber(sunText) / 15.0);
+    checkFloatingPoint({wholeHours});
+    const double fraction = hour - wholeHours;
+
+    if (hour < 0.0 && fraction == 0.0)
+        return numberText(12.0 + hour);
+    // Before noon the hours are floored after adding 12, unlike the other rows that add to the whole hours.
+    if (hour < 0.0 && fraction != 0.0)
+        return hoursAndMinutes(wholeFloor(12.0 + hour), fraction * 60.0);
+    if (hour < 12.0 && fraction == 0.0)
+        return numberText(12.0 + hour);
+    if (hour < 12.0 && fraction != 0.0)
+        return hoursAndMinutes(12.0 + wholeHours, fraction * 60.0);
+
+    // The Sun at North is tested on its own; the afternoon rows follow as a chain of their own, and at exactly
+    // 12 neither of them holds.
+    QString text;
+    if (hour == 12.0)
+        text = numberText(0.0);
+    if (hour > 12.0 && fraction == 0.0)
+        text = numberText(hour - 12.0);
+    else if (hour > 12.0 && fraction != 0.0)
+        text = hoursAndMinutes(wholeHours - 12.0, fraction * 60.0);
+    return text;
+}
