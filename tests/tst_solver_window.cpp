@@ -1,0 +1,266 @@
+// SPDX-License-Identifier: MIT
+#include "geometric_view/form3.h"
+#include "main_window/form1.h"
+#include "main_window/solver.h"
+#include "platform/forms.h"
+#include "platform/runtime_error.h"
+#include "test_support.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+constexpr int TextBoxCount = 9;
+
+QString fieldName(int n)
+{
+    return QStringLiteral("Text%1").arg(n);
+}
+
+// What the user sees in every text box of the main window, Text1 first.
+QStringList fieldTexts(const Form1 &form)
+{
+    QStringList texts;
+    for (int n = 1; n <= TextBoxCount; ++n)
+        texts << form.textBox(fieldName(n)).text();
+    return texts;
+}
+
+// As the user does it: click into the field, then type. The fields start empty.
+void typeInto(QLineEdit &field, const QString &text)
+{
+    QTest::mouseClick(&field, Qt::LeftButton);
+    QTest::keyClicks(&field, text);
+}
+
+void press(Form &form, const char16_t *buttonName)
+{
+    QAbstractButton &button = form.button(buttonName);
+    QTest::mouseClick(&button, Qt::LeftButton, {}, button.rect().center());
+}
+
+} // namespace
+
+class SolverWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    Form1 &showMainWindow()
+    {
+        Forms::Load<Form1>();
+        Form1 &form = Forms::get<Form1>();
+        form.Show();
+        return form;
+    }
+
+private slots:
+    void init() { resetProgramState(); }
+    void cleanup() { resetProgramState(); }
+
+    void solvesThePhaseAsTyped()
+    {
+        MessageRecorder recorder;
+        Form1 &form = showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        typeInto(form.Text5(), QStringLiteral("9"));
+        typeInto(form.Text1(), QStringLiteral("30"));
+        typeInto(form.Text2(), QStringLiteral("120"));
+        QCOMPARE(form.Text1().text(), QStringLiteral("30"));
+
+        press(form, u"Command1");
+
+        QCOMPARE(form.Text3().text(), QStringLiteral("21"));
+        QCOMPARE(form.Text4().text(),
+                 QStringLiteral(" PhaseoftheMoon=(PositionoftheSun - PositionoftheMoon) * (28/360)"));
+        QCOMPARE(form.Text5().text(), QString());
+        QCOMPARE(form.Text1().text(), QStringLiteral("30"));
+        QCOMPARE(form.Text2().text(), QStringLiteral("120"));
+        QVERIFY(form.isVisible());
+        QCOMPARE(recorder.messages().size(), size_t(0));
+    }
+
+    void writesOnlyTheResultAndTheFormula_data()
+    {
+        QTest::addColumn<QString>("sun");
+        QTest::addColumn<QString>("moon");
+        QTest::addColumn<QString>("phase");
+        QTest::addColumn<int>("resultField");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("formula");
+
+        const QString phase = QString::fromUtf16(phaseFormula);
+        const QString sun = QString::fromUtf16(sunFormula);
+        const QString moon = QString::fromUtf16(moonFormula);
+        QTest::newRow("A: phase to a tenth") << "45" << "90" << "" << 3 << "24.5" << phase;
+        QTest::newRow("A: a given phase is overwritten") << "30" << "120" << "5" << 3 << "21" << phase;
+        QTest::newRow("B: Sun at 0 is not above it") << "0" << "90" << "" << 3 << "7" << phase;
+        QTest::newRow("B: Sun beyond the Moon") << "120" << "30" << "" << 3 << "7" << phase;
+        QTest::newRow("C: Sun from Moon and phase") << "" << "300" << "14" << 1 << "480" << sun;
+        QTest::newRow("D: Moon from Sun and phase") << "30" << "" << "21" << 2 << "120" << moon;
+        QTest::newRow("D: one turn added, no more") << "10" << "" << "60" << 2 << "-402" << moon;
+    }
+
+    void writesOnlyTheResultAndTheFormula()
+    {
+        QFETCH(QString, sun);
+        QFETCH(QString, moon);
+        QFETCH(QString, phase);
+        QFETCH(int, resultField);
+        QFETCH(QString, result);
+        QFETCH(QString, formula);
+
+        MessageRecorder recorder;
+        Form1 &form = showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const std::pair<QLineEdit *, QString> typed[] = {
+            {&form.Text1(), sun}, {&form.Text2(), moon}, {&form.Text3(), phase},
+            {&form.Text4(), QStringLiteral("old formula")}, {&form.Text5(), QStringLiteral("9")},
+            {&form.textBox(u"Text8"), QStringLiteral("0.5")},
+        };
+        for (const auto &[field, text] : typed) {
+            if (!text.isEmpty())
+                typeInto(*field, text);
+        }
+        const QStringList before = fieldTexts(form);
+
+        QStringList writes;
+        for (int n = 1; n <= TextBoxCount; ++n) {
+            connect(&form.textBox(fieldName(n)), &QLineEdit::textChanged, this,
+                    [&writes, n] { writes << fieldName(n); });
+        }
+        press(form, u"Command1");
+
+        QStringList expected = before;
+        expected[resultField - 1] = result;
+        expected[3] = formula;
+        expected[4] = QString();
+        QCOMPARE(fieldTexts(form), expected);
+        // The solar hour goes first, then the result, then the formula.
+        QCOMPARE(writes, (QStringList{QStringLiteral("Text5"), fieldName(resultField), QStringLiteral("Text4")}));
+        QCOMPARE(recorder.messages().size(), size_t(0));
+    }
+
+    void readsTheSolarHour_data()
+    {
+        QTest::addColumn<QString>("sun");
+        QTest::addColumn<QString>("hour");
+
+        QTest::newRow("hours and minutes") << "37.5" << "14  30";
+        QTest::newRow("a whole hour") << "30" << "14";
+        QTest::newRow("the Sun at North") << "180" << "0";
+    }
+
+    void readsTheSolarHour()
+    {
+        QFETCH(QString, sun);
+        QFETCH(QString, hour);
+
+        MessageRecorder recorder;
+        Form1 &form = showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        typeInto(form.Text1(), sun);
+        typeInto(form.Text2(), QStringLiteral("120"));
+        typeInto(form.Text4(), QStringLiteral("old formula"));
+        typeInto(form.Text5(), QStringLiteral("9"));
+        QStringList expected = fieldTexts(form);
+
+        press(form, u"Command4");
+
+        expected[4] = hour;
+        QCOMPARE(fieldTexts(form), expected);
+        QCOMPARE(recorder.messages().size(), size_t(0));
+    }
+
+    void tooFewValuesHideTheMainWindowAndShowTheView()
+    {
+        MessageRecorder recorder;
+        Form1 &form = showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        typeInto(form.Text1(), QStringLiteral("30"));
+        typeInto(form.Text4(), QStringLiteral("kept formula"));
+        typeInto(form.Text5(), QStringLiteral("9"));
+        QVERIFY(!Forms::isLoaded<Form3>());
+
+        press(form, u"Command1");
+
+        QCOMPARE(form.Text4().text(), QStringLiteral("kept formula"));
+        QCOMPARE(form.Text5().text(), QString());
+        QCOMPARE(form.Text1().text(), QStringLiteral("30"));
+        QCOMPARE(form.Text3().text(), QString());
+        QVERIFY(Forms::isLoaded<Form1>());
+        QVERIFY(!form.isVisible());
+        QVERIFY(Forms::isLoaded<Form3>());
+        Form3 &view = Forms::get<Form3>();
+        QVERIFY(view.isVisible());
+        QCOMPARE(view.Text1().text(), QStringLiteral("30"));
+        QCOMPARE(recorder.messages().size(), size_t(0));
+    }
+
+    void closingTheViewShowsTheMainWindowAgain()
+    {
+        MessageRecorder recorder;
+        Form1 &form = showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        typeInto(form.Text3(), QStringLiteral("7"));
+        typeInto(form.Text4(), QStringLiteral("kept formula"));
+        press(form, u"Command1");
+        QVERIFY(!form.isVisible());
+        Form3 &view = Forms::get<Form3>();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QStringList texts = fieldTexts(form);
+
+        QVERIFY(view.close());
+
+        QVERIFY(!Forms::isLoaded<Form3>());
+        QVERIFY(Forms::isLoaded<Form1>());
+        QVERIFY(form.isVisible());
+        QCOMPARE(fieldTexts(form), texts);
+        QCOMPARE(form.Text3().text(), QStringLiteral("7"));
+        QCOMPARE(form.Text4().text(), QStringLiteral("kept formula"));
+        QCOMPARE(programEndCount(), 0);
+        QCOMPARE(recorder.messages().size(), size_t(0));
+    }
+
+    void anOverflowKeepsTheResultAndTheFormula()
+    {
+        MessageRecorder recorder;
+        Form1 &form = showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        typeInto(form.Text1(), QStringLiteral("1e308"));
+        typeInto(form.Text2(), QStringLiteral("-1e308"));
+        typeInto(form.Text3(), QStringLiteral("5"));
+        typeInto(form.Text4(), QStringLiteral("old formula"));
+        typeInto(form.Text5(), QStringLiteral("9"));
+        QStringList expected = fieldTexts(form);
+
+        press(form, u"Command1");
+
+        expected[4] = QString();
+        QCOMPARE(fieldTexts(form), expected);
+        QCOMPARE(recorder.errorNumbers(), std::vector<int>{RuntimeError::Overflow});
+        QVERIFY2(recorder.messages().front().text.contains(QStringLiteral("Overflow")),
+                 qPrintable(recorder.messages().front().text));
+        QVERIFY(form.isVisible());
+    }
+
+    void aSolarHourBeyondTheDoubleRangeKeepsTheField()
+    {
+        MessageRecorder recorder;
+        Form1 &form = showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        typeInto(form.Text1(), QStringLiteral("1e400"));
+        typeInto(form.Text5(), QStringLiteral("9"));
+        const QStringList before = fieldTexts(form);
+
+        press(form, u"Command4");
+
+        QCOMPARE(fieldTexts(form), before);
+        QCOMPARE(recorder.errorNumbers(), std::vector<int>{RuntimeError::Overflow});
+    }
+};
+
+QTEST_MAIN(SolverWindowTest)
+#include "tst_solver_window.moc"
