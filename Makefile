@@ -5,10 +5,12 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CTEST_TIMEOUT ?= 300
+# `make install PREFIX=... DESTDIR=...`
+PREFIX ?= /usr/local
 
 # Everything the build, the tests and the program need, from Debian's packages.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev \
-            fonts-liberation2 xvfb xauth x11-utils imagemagick
+            fonts-liberation2 xvfb xauth x11-utils imagemagick desktop-file-utils appstream
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -23,6 +25,10 @@ test: build
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+.PHONY: install
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
