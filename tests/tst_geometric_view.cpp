@@ -1,0 +1,511 @@
+// SPDX-License-Identifier: MIT
+#include "geometric_view/form3.h"
+#include "main_window/form1.h"
+#include "main_window/number_rules.h"
+#include "platform/app.h"
+#include "platform/forms.h"
+#include "test_support.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+// The figure centre, where Line3 and Line4 cross: (2280, 1440) twips.
+const QPointF Centre(152, 96);
+constexpr double BaseCirclePixels = 70; // 1050 twips
+constexpr double RingPixels = 75; // 1125 twips
+
+const QRgb MoonGreen = qRgb(0, 128, 0);
+const QRgb SunLightRed = qRgb(255, 0, 0);
+const QRgb AxisRed = qRgb(128, 0, 0);
+
+// Where the line for a position ends on the screen: on the ellipse 1000 twips up and down and 1250 sideways about
+// the centre, 0 degrees up and growing clockwise.
+QPointF lineEndPixels(double degrees)
+{
+    const double a = qDegreesToRadians(degrees);
+    return QPointF((2280 + 1250 * std::sin(a)) / 15, (1440 - 1000 * std::cos(a)) / 15);
+}
+
+QPointF onCircle(double radius, double radians)
+{
+    return Centre + QPointF(radius * std::cos(radians), -radius * std::sin(radians));
+}
+
+QPoint pixelAt(QPointF p)
+{
+    return QPoint(int(std::floor(p.x())), int(std::floor(p.y())));
+}
+
+bool colourNear(const QImage &image, QPointF point, QRgb colour, int reach = 1)
+{
+    const QPoint p = pixelAt(point);
+    for (int dy = -reach; dy <= reach; ++dy) {
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const QPoint q = p + QPoint(dx, dy);
+            if (image.rect().contains(q) && image.pixel(q) == colour)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The share of the segment, one pixel at a time and leaving out a few pixels at each end, that has the colour
+// within reach. A dash-dot line covers all of it within a pixel across and down, a slanting one within two.
+double coverageAlong(const QImage &image, QPointF from, QPointF to, QRgb colour, int reach = 1)
+{
+    const QPointF d = to - from;
+    const double length = std::hypot(d.x(), d.y());
+    int samples = 0;
+    int covered = 0;
+    for (double s = 3; s <= length - 3; s += 1) {
+        ++samples;
+        covered += colourNear(image, from + d * (s / length), colour, reach) ? 1 : 0;
+    }
+    return samples ? double(covered) / samples : 0;
+}
+
+double circleCoverage(const QImage &image, double radius, QRgb colour)
+{
+    int covered = 0;
+    for (int degrees = 0; degrees < 360; ++degrees)
+        covered += colourNear(image, onCircle(radius, qDegreesToRadians(double(degrees))), colour) ? 1 : 0;
+    return covered / 360.0;
+}
+
+int countColour(const QImage &image, QRgb colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == colour ? 1 : 0;
+    }
+    return count;
+}
+
+QRgb foregroundOf(const Form &form)
+{
+    return form.palette().color(QPalette::WindowText).rgb();
+}
+
+// The main window's view button, as the user presses it. Returns the view if the press loaded it.
+Form3 *openViewFromMainWindow()
+{
+    Form1 &main = Forms::get<Form1>();
+    if (!main.isVisible())
+        main.Show();
+    QTest::mouseClick(&main.button(u"Command3"), Qt::LeftButton);
+    return Forms::isLoaded<Form3>() ? &Forms::get<Form3>() : nullptr;
+}
+
+void press(Form &form, QStringView button)
+{
+    QTest::mouseClick(&form.button(button), Qt::LeftButton);
+}
+
+void setMainFields(const QString &sun, const QString &moon, const QString &phase = {})
+{
+    Form1 &main = Forms::get<Form1>();
+    main.Text1().setText(sun);
+    main.Text2().setText(moon);
+    main.Text3().setText(phase);
+}
+
+// A line from the centre toward the end: drawn all along in its colour, present at its end, absent past it and
+// behind the centre.
+void verifyPositionLine(const QImage &image, QPointF end, QRgb colour)
+{
+    const QPointF d = end - Centre;
+    const QPointF direction = d / std::hypot(d.x(), d.y());
+    const double coverage = coverageAlong(image, Centre, end, colour, 2);
+    QVERIFY2(coverage > 0.9, qPrintable(QStringLiteral("line covers %1 of the way to (%2, %3)")
+                                            .arg(coverage)
+                                            .arg(end.x())
+                                            .arg(end.y())));
+    QVERIFY2(colourNear(image, end, colour, 3), "nothing of the line's colour at its end");
+    QVERIFY2(!colourNear(image, end + direction * 6, colour, 2), "the line runs past its end");
+    QVERIFY2(!colourNear(image, Centre - direction * 10, colour, 1), "the line runs behind the centre");
+}
+
+} // namespace
+
+class TestGeometricView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensFromTheMainWindow();
+    void controlPlaces_data();
+    void controlPlaces();
+    void loadingCopiesTheTextsUnchanged_data();
+    void loadingCopiesTheTextsUnchanged();
+    void secondOpenRefreshesNothing();
+    void reopenAfterCloseLoadsAfresh();
+    void baseFigure();
+    void figureButtons_data();
+    void figureButtons();
+    void figuresAccumulate();
+    void phaseRingWithEmptyFields();
+    void pressAfterMainWindowClosedReadsZero();
+    void positionTooLargeStopsBeforeTheLine_data();
+    void positionTooLargeStopsBeforeTheLine();
+
+private:
+    MessageRecorder m_messages;
+    std::vector<int> m_expectedErrors;
+};
+
+void TestGeometricView::init()
+{
+    resetProgramState();
+    m_messages.clear();
+    m_expectedErrors.clear();
+}
+
+void TestGeometricView::cleanup()
+{
+    const std::vector<int> errors = m_messages.errorNumbers();
+    resetProgramState();
+    QCOMPARE(errors, m_expectedErrors);
+}
+
+void TestGeometricView::opensFromTheMainWindow()
+{
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+    QVERIFY(view->isVisible());
+    QVERIFY(view->isWindow());
+    QVERIFY(!view->isModal());
+    QVERIFY(Forms::get<Form1>().isVisible());
+    QCOMPARE(view->windowTitle(), QStringLiteral("Form3a"));
+    QCOMPARE(view->size(), QSize(312, 213));
+}
+
+void TestGeometricView::controlPlaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("Text1: Sun") << "Text1" << QRect(240, 160, 57, 19) << "";
+    QTest::newRow("Text3: Moon") << "Text3" << QRect(16, 160, 57, 19) << "";
+    QTest::newRow("Text4: phase") << "Text4" << QRect(248, 56, 57, 19) << "";
+    QTest::newRow("Command1") << "Command1" << QRect(0, 128, 49, 25) << "Moon's line";
+    QTest::newRow("Command2") << "Command2" << QRect(272, 120, 41, 33) << "Sun's line";
+    QTest::newRow("Command3") << "Command3" << QRect(264, 0, 49, 49) << "Moon's Phase";
+}
+
+void TestGeometricView::controlPlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    QFETCH(QString, caption);
+
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+    QWidget &control = view->windowedControl(name);
+    QCOMPARE(control.geometry(), pixels);
+    QVERIFY(control.isVisible());
+    if (auto *button = qobject_cast<QAbstractButton *>(&control))
+        QCOMPARE(button->text(), caption);
+}
+
+void TestGeometricView::loadingCopiesTheTextsUnchanged_data()
+{
+    QTest::addColumn<QString>("sun");
+    QTest::addColumn<QString>("moon");
+    QTest::addColumn<QString>("phase");
+
+    QTest::newRow("digits, empty, letters") << "30" << "" << "abc";
+    QTest::newRow("letters, digits, empty") << "abc" << "30" << "";
+    QTest::newRow("empty, letters, digits") << "" << "abc" << "30";
+    QTest::newRow("blanks and signs are not trimmed") << " 30 " << "+120.50" << "-0";
+    QTest::newRow("numbers are not converted") << "1e308" << "90abc" << "21.0";
+}
+
+void TestGeometricView::loadingCopiesTheTextsUnchanged()
+{
+    QFETCH(QString, sun);
+    QFETCH(QString, moon);
+    QFETCH(QString, phase);
+
+    setMainFields(sun, moon, phase);
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+    QCOMPARE(view->Text1().text(), sun);
+    QCOMPARE(view->Text3().text(), moon);
+    QCOMPARE(view->Text4().text(), phase);
+    // The view never writes back.
+    QCOMPARE(Forms::get<Form1>().Text1().text(), sun);
+    QCOMPARE(Forms::get<Form1>().Text2().text(), moon);
+    QCOMPARE(Forms::get<Form1>().Text3().text(), phase);
+}
+
+void TestGeometricView::secondOpenRefreshesNothing()
+{
+    setMainFields(QStringLiteral("30"), QStringLiteral("120"), QStringLiteral("21"));
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+    const QImage figure = view->surface().image();
+
+    setMainFields(QStringLiteral("45"), QString(), QStringLiteral("x"));
+    view->Hide();
+    QCOMPARE(openViewFromMainWindow(), view);
+    QVERIFY(view->isVisible());
+    QCOMPARE(Forms::loaded().size(), size_t(2));
+    QCOMPARE(view->Text1().text(), QStringLiteral("30"));
+    QCOMPARE(view->Text3().text(), QStringLiteral("120"));
+    QCOMPARE(view->Text4().text(), QStringLiteral("21"));
+    QCOMPARE(view->surface().image(), figure);
+}
+
+void TestGeometricView::reopenAfterCloseLoadsAfresh()
+{
+    setMainFields(QStringLiteral("30"), QString());
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+    press(*view, u"Command2");
+    QVERIFY(countColour(view->surface().image(), SunLightRed) > 0);
+    const QImage baseAndLine = view->surface().image();
+
+    view->close();
+    QVERIFY(!Forms::isLoaded<Form3>());
+    QVERIFY(Forms::get<Form1>().isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    Forms::get<Form1>().Text1().setText(QStringLiteral("75"));
+    view = openViewFromMainWindow();
+    QVERIFY(view);
+    QCOMPARE(view->Text1().text(), QStringLiteral("75"));
+    const QImage fresh = view->surface().image();
+    QCOMPARE(countColour(fresh, SunLightRed), 0);
+    QVERIFY(countColour(fresh, AxisRed) > 0);
+    QVERIFY(fresh != baseAndLine);
+}
+
+void TestGeometricView::baseFigure()
+{
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+    const QImage &image = view->surface().image();
+    QCOMPARE(image.devicePixelRatio(), 1.0);
+    QVERIFY(image.width() >= 312 && image.height() >= 213);
+    const QRgb foreground = foregroundOf(*view);
+
+    // The base circle about the crossing of Line3 and Line4, 1050 twips round, dash-dot.
+    QVERIFY2(circleCoverage(image, BaseCirclePixels, foreground) > 0.9,
+             qPrintable(QString::number(circleCoverage(image, BaseCirclePixels, foreground))));
+    QCOMPARE(circleCoverage(image, BaseCirclePixels - 5, foreground), 0.0);
+    QCOMPARE(circleCoverage(image, BaseCirclePixels + 5, foreground), 0.0);
+
+    // The horizontal axis from 300 to 4500 twips at 1440; dash-dot, so with gaps.
+    QCOMPARE(coverageAlong(image, {20, 96}, {300, 96}, AxisRed), 1.0);
+    int axisPixels = 0;
+    for (int x = 20; x < 300; ++x)
+        axisPixels += image.pixel(x, 96) == AxisRed ? 1 : 0;
+    QVERIFY2(axisPixels > 100 && axisPixels < 260, qPrintable(QString::number(axisPixels)));
+    QVERIFY(!colourNear(image, {15, 96}, AxisRed, 1));
+    QVERIFY(!colourNear(image, {305, 96}, AxisRed, 1));
+
+    // The vertical axis from 100 twips down past the bottom edge, where the window cuts it off.
+    QCOMPARE(coverageAlong(image, {152, 7}, {152, 212}, AxisRed), 1.0);
+    QVERIFY(colourNear(image, {152, 211}, AxisRed, 1));
+    QVERIFY(!colourNear(image, {152, 3}, AxisRed, 1));
+
+    // Nothing else is drawn.
+    QCOMPARE(countColour(image, MoonGreen), 0);
+    QCOMPARE(countColour(image, SunLightRed), 0);
+    QCOMPARE(circleCoverage(image, 40, foreground), 0.0);
+
+    // And the window shows it, beneath the cross of the line controls.
+    const QImage shown = view->grab().toImage();
+    QVERIFY(circleCoverage(shown, BaseCirclePixels, foreground) > 0.9);
+}
+
+void TestGeometricView::figureButtons_data()
+{
+    QTest::addColumn<QString>("sun");
+    QTest::addColumn<QString>("moon");
+    QTest::addColumn<QString>("sunShown");
+    QTest::addColumn<QString>("moonShown");
+    QTest::addColumn<double>("sunDrawnAs"); // degrees
+    QTest::addColumn<double>("moonDrawnAs");
+
+    QTest::newRow("Sun 30 up-right, Moon 120 down-right") << "30" << "120" << "30" << "120" << 30.0 << 120.0;
+    QTest::newRow("Sun 0 up, Moon 180 down") << "0" << "180" << "0" << "180" << 0.0 << 180.0;
+    QTest::newRow("Sun 90 followed by letters, Moon empty") << "90abc" << "" << "90" << "0" << 90.0 << 0.0;
+    QTest::newRow("Sun 400 as 40, Moon -90 as 270") << "400" << "-90" << "400" << "-90" << 40.0 << 270.0;
+    QTest::newRow("blanks first, fractions") << "  225.5" << "\t300 deg" << "225.5" << "300" << 225.5 << 300.0;
+    QTest::newRow("letters read as 0") << "abc" << "60" << "0" << "60" << 0.0 << 60.0;
+}
+
+void TestGeometricView::figureButtons()
+{
+    QFETCH(QString, sun);
+    QFETCH(QString, moon);
+    QFETCH(QString, sunShown);
+    QFETCH(QString, moonShown);
+    QFETCH(double, sunDrawnAs);
+    QFETCH(double, moonDrawnAs);
+
+    setMainFields(sun, moon, QStringLiteral("7"));
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+
+    press(*view, u"Command1");
+    QCOMPARE(view->Text3().text(), moonShown);
+    QCOMPARE(view->Text1().text(), sun); // still the copy made at loading
+    verifyPositionLine(view->surface().image(), lineEndPixels(moonDrawnAs), MoonGreen);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(countColour(view->surface().image(), SunLightRed), 0);
+
+    press(*view, u"Command2");
+    QCOMPARE(view->Text1().text(), sunShown);
+    QCOMPARE(view->Text3().text(), moonShown);
+    verifyPositionLine(view->surface().image(), lineEndPixels(sunDrawnAs), SunLightRed);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(colourNear(view->surface().image(), lineEndPixels(moonDrawnAs), MoonGreen, 3));
+
+    // The ring refreshes both boxes from the main window too, and never the phase.
+    view->Text1().setText(QStringLiteral("typed"));
+    view->Text3().setText(QStringLiteral("typed"));
+    press(*view, u"Command3");
+    QCOMPARE(view->Text1().text(), sunShown);
+    QCOMPARE(view->Text3().text(), moonShown);
+    QCOMPARE(view->Text4().text(), QStringLiteral("7"));
+    QCOMPARE(Forms::get<Form1>().Text1().text(), sun);
+    QCOMPARE(Forms::get<Form1>().Text2().text(), moon);
+}
+
+void TestGeometricView::figuresAccumulate()
+{
+    setMainFields(QString(), QStringLiteral("120"));
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+    press(*view, u"Command1");
+    const QImage oneLine = view->surface().image();
+    press(*view, u"Command1");
+    QCOMPARE(view->surface().image(), oneLine);
+
+    Forms::get<Form1>().Text2().setText(QStringLiteral("200"));
+    press(*view, u"Command1");
+    QCOMPARE(view->Text3().text(), QStringLiteral("200"));
+    const QImage &image = view->surface().image();
+    verifyPositionLine(image, lineEndPixels(120), MoonGreen);
+    verifyPositionLine(image, lineEndPixels(200), MoonGreen);
+    // The base figure is still beneath them.
+    QVERIFY(circleCoverage(image, BaseCirclePixels, foregroundOf(*view)) > 0.9);
+    QVERIFY(countColour(image, AxisRed) > 100);
+}
+
+void TestGeometricView::phaseRingWithEmptyFields()
+{
+    setMainFields(QString(), QString(), QStringLiteral("21"));
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+    const QRgb foreground = foregroundOf(*view);
+    QCOMPARE(circleCoverage(view->surface().image(), RingPixels, foreground), 0.0);
+
+    press(*view, u"Command3");
+    QCOMPARE(view->Text1().text(), QStringLiteral("0"));
+    QCOMPARE(view->Text3().text(), QStringLiteral("0"));
+    QCOMPARE(view->Text4().text(), QStringLiteral("21"));
+    const QImage &image = view->surface().image();
+
+    // The ring's circle just outside the base circle, which is still there.
+    QVERIFY2(circleCoverage(image, RingPixels, foreground) > 0.95,
+             qPrintable(QString::number(circleCoverage(image, RingPixels, foreground))));
+    QVERIFY(circleCoverage(image, BaseCirclePixels, foreground) > 0.9);
+    QCOMPARE(circleCoverage(image, RingPixels + 5, foreground), 0.0);
+
+    // 28 radii, 6.28 / 28 radians apart counter-clockwise from pointing right, out to the ring; none between.
+    const double step = 6.28 / 28;
+    for (int day = 1; day <= 28; ++day) {
+        const double t = day * step;
+        const double coverage = coverageAlong(image, onCircle(20, t), onCircle(RingPixels, t), foreground);
+    QVERIFY2(coverage > 0.9, qPrintable(QStringLiteral("day %1's radius covers %2").arg(day).arg(coverage)));
+        for (double r : {35.0, 50.0, 65.0}) {
+            QVERIFY2(!colourNear(image, onCircle(r, t + step / 2), foreground, 1),
+                     qPrintable(QStringLiteral("drawn between day %1 and the next, %2 from the centre")
+                                    .arg(day)
+                                    .arg(r)));
+        }
+    }
+    // Pressing again draws the same ring over itself.
+    const QImage once = image;
+    press(*view, u"Command3");
+    QCOMPARE(view->surface().image(), once);
+}
+
+void TestGeometricView::pressAfterMainWindowClosedReadsZero()
+{
+    setMainFields(QStringLiteral("30"), QStringLiteral("120"));
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+    Forms::get<Form1>().close();
+    QVERIFY(!Forms::isLoaded<Form1>());
+    QVERIFY(view->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    press(*view, u"Command2");
+    QVERIFY(Forms::isLoaded<Form1>());
+    QVERIFY(!Forms::get<Form1>().isVisible());
+    QCOMPARE(Forms::get<Form1>().Text1().text(), QString());
+    QCOMPARE(view->Text1().text(), QStringLiteral("0"));
+    verifyPositionLine(view->surface().image(), lineEndPixels(0), SunLightRed);
+    if (QTest::currentTestFailed())
+        return;
+
+    // Closing the view leaves only the hidden main window loaded: it is shown again rather than left unreachable.
+    view->close();
+    QVERIFY(!Forms::isLoaded<Form3>());
+    QVERIFY(Forms::isLoaded<Form1>());
+    QVERIFY(Forms::get<Form1>().isVisible());
+    QCOMPARE(programEndCount(), 0);
+}
+
+void TestGeometricView::positionTooLargeStopsBeforeTheLine_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("sun");
+    QTest::addColumn<QString>("moon");
+
+    QTest::newRow("Sun 1e308, Sun's line") << "Command2" << "1e308" << "";
+    QTest::newRow("Sun -3e307, Sun's line") << "Command2" << "-3e307" << "";
+    QTest::newRow("Moon 2.9e307, Moon's line") << "Command1" << "" << "2.9e307";
+}
+
+void TestGeometricView::positionTooLargeStopsBeforeTheLine()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, sun);
+    QFETCH(QString, moon);
+
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+    const QImage before = view->surface().image();
+    setMainFields(sun, moon);
+
+    press(*view, button);
+    m_expectedErrors = {6};
+    QCOMPARE(m_messages.errorNumbers(), m_expectedErrors);
+    // The box was written before the fault stopped the press; nothing was drawn.
+    const bool sunsLine = button == u"Command2";
+    const QString read = sunsLine ? sun : moon;
+    QCOMPARE((sunsLine ? view->Text1() : view->Text3()).text(), numberText(readNumber(read)));
+    QVERIFY(!(sunsLine ? view->Text1() : view->Text3()).text().isEmpty());
+    QCOMPARE(view->surface().image(), before);
+    QVERIFY(view->isVisible());
+}
+
+QTEST_MAIN(TestGeometricView)
+#include "tst_geometric_view.moc"
