@@ -3,6 +3,7 @@
 
 #include "runtime_error.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,15 @@ QString &pathOverride()
 {
     static QString path;
     return path;
+}
+
+// Some writers pad a JPEG with zeros after its end-of-image marker.
+bool jpegEndsWithEndOfImage(const QByteArray &data)
+{
+    qsizetype end = data.size();
+    while (end > 0 && data[end - 1] == '\0')
+        --end;
+    return end >= 4 && uchar(data[end - 2]) == 0xFF && uchar(data[end - 1]) == 0xD9;
 }
 
 } // namespace
@@ -47,11 +57,18 @@ QImage LoadPicture(const QString &path)
         throw RuntimeError(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"),
                            fullPath + QStringLiteral(" (") + file.errorString() + u')');
 
-    QImageReader reader(&file);
+    QByteArray data = file.readAll();
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     QImage picture = reader.read();
     if (picture.isNull())
         throw RuntimeError(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"),
                            fullPath + QStringLiteral(" (") + reader.errorString() + u')');
+    // Qt's reader fills the rows missing from a cut-short JPEG with grey and reports success.
+    if (data.startsWith("\xFF\xD8") && !jpegEndsWithEndOfImage(data))
+        throw RuntimeError(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"),
+                           fullPath + QStringLiteral(" (the file is truncated)"));
     return picture;
 }
 

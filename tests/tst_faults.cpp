@@ -1,0 +1,407 @@
+// SPDX-License-Identifier: MIT
+// Hostile input in every handler and a damaged plate picture: the user reads what went wrong, the fields that the
+// procedure had not yet written keep their text, and the program goes on.
+#include "test_support.h"
+
+#include "geometric_view/form3.h"
+#include "main_window/form1.h"
+#include "main_window/solver.h"
+#include "platform/app.h"
+#include "platform/forms.h"
+#include "platform/runtime_error.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Fields = std::map<QString, QString>; // "Form1.Text4" -> text
+
+const QString Max = u"1.7976931348623157e308"_s;
+// Written as the largest 15-digit number that reads back within the range.
+const QString MaxText = u"1.79769313486231E+308"_s;
+const QString Phase = QString::fromUtf16(phaseFormula);
+const QString Sun = QString::fromUtf16(sunFormula);
+const QString Moon = QString::fromUtf16(moonFormula);
+
+int inputsTried = 0;
+int inputsFaulted = 0;
+int picturesTried = 0;
+
+QtMessageHandler testlibHandler = nullptr;
+
+// The offscreen platform cannot raise a window, and says so at every Show.
+void dropRaiseWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!message.contains(u"does not support raise()"))
+        testlibHandler(type, context, message);
+}
+
+// Texts in every field that no row writes, so that any stray write shows.
+void fillUntouchedFields(Form1 &main)
+{
+    main.Text4().setText(u"old formula"_s);
+    main.Text5().setText(u"old hour"_s);
+    for (int n = 6; n <= 9; ++n)
+        main.textBox(u"Text%1"_s.arg(n)).setText(u"kept %1"_s.arg(n));
+}
+
+Fields snapshot()
+{
+    Fields fields;
+    for (Form *form : Forms::loaded()) {
+        for (QLineEdit *box : form->findChildren<QLineEdit *>())
+            fields[form->name() + u'.' + box->objectName()] = box->text();
+    }
+    return fields;
+}
+
+// Every field as before, except those the procedure wrote, which hold what it wrote.
+void compareFields(const Fields &before, const QStringList &written)
+{
+    Fields expected = before;
+    for (const QString &write : written) {
+        const qsizetype equals = write.indexOf(u'=');
+        QVERIFY2(expected.count(write.left(equals)), qPrintable(write));
+        expected[write.left(equals)] = write.mid(equals + 1);
+    }
+    const Fields after = snapshot();
+    QCOMPARE(after.size(), expected.size());
+    for (const auto &[field, text] : expected) {
+        QVERIFY2(after.at(field) == text,
+                 qPrintable(u"%1 holds \"%2\", expected \"%3\""_s.arg(field, after.at(field), text)));
+    }
+}
+
+QString firstMessage(const MessageRecorder &recorder)
+{
+    return recorder.messages().empty() ? QString() : recorder.messages().front().text;
+}
+
+QString platePath(const QTemporaryDir &dir)
+{
+    return dir.filePath(u"placna01.jpg"_s);
+}
+
+QByteArray builtPlate()
+{
+    QFile file(QDir(builtProgramFolder()).filePath(u"placna01.jpg"_s));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
+}
+
+} // namespace
+
+class FaultsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { testlibHandler = qInstallMessageHandler(dropRaiseWarnings); }
+    void init() { resetProgramState(); }
+    void cleanup() { resetProgramState(); }
+    void cleanupTestCase();
+    void hostileInput_data();
+    void hostileInput();
+    void damagedPlatePicture_data();
+    void damagedPlatePicture();
+};
+
+void FaultsTest::cleanupTestCase()
+{
+    qInstallMessageHandler(testlibHandler);
+    qDebug().noquote() << u"faults: %1 hostile inputs tried in the handlers (%2 raised the overflow), %3 damaged "
+                          u"plate pictures tried"_s.arg(inputsTried)
+                              .arg(inputsFaulted)
+                              .arg(picturesTried);
+}
+
+void FaultsTest::hostileInput_data()
+{
+    QTest::addColumn<QString>("button"); // "Form1.Command1"
+    QTest::addColumn<QString>("sun");
+    QTest::addColumn<QString>("moon");
+    QTest::addColumn<QString>("phase");
+    QTest::addColumn<int>("error"); // 0: none
+    QTest::addColumn<QStringList>("written");
+
+    const QStringList solverFault = {u"Form1.Text5="_s};
+    auto solved = [](const QString &field, const QString &text, const QString &formula) {
+        return QStringList{u"Form1.Text5="_s, u"Form1.%1=%2"_s.arg(field, text), u"Form1.Text4="_s + formula};
+    };
+    auto row = [](const char *name, const char *button, const QString &sun, const QString &moon,
+                  const QString &phase, int error, const QStringList &written) {
+        QTest::newRow(name) << QString::fromLatin1(button) << sun << moon << phase << error << written;
+    };
+    const int Overflow = RuntimeError::Overflow;
+
+    // The solver clears the solar hour first, then faults before writing anything else.
+    row("solve A: Moon at the largest double", "Form1.Command1", u"1"_s, Max, u""_s, Overflow, solverFault);
+    row("solve B: 1e308 and -1e308", "Form1.Command1", u"1e308"_s, u"-1e308"_s, u""_s, Overflow, solverFault);
+    row("solve B: -max and max", "Form1.Command1", u"-"_s + Max, Max, u""_s, Overflow, solverFault);
+    row("solve B: Sun 1e400", "Form1.Command1", u"1e400"_s, u"90"_s, u""_s, Overflow, solverFault);
+    row("solve B: Moon -1e400", "Form1.Command1", u"90"_s, u"-1e400"_s, u""_s, Overflow, solverFault);
+    row("solve B: 1e308 twice", "Form1.Command1", u"1e308"_s, u"1e308"_s, u""_s, 0, solved(u"Text3"_s, u"0"_s, Phase));
+    row("solve B: Sun 1e-400 reads 0", "Form1.Command1", u"1e-400"_s, u"90"_s, u""_s, 0,
+        solved(u"Text3"_s, u"7"_s, Phase));
+    row("solve A: Sun +.5", "Form1.Command1", u"+.5"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"21"_s, Phase));
+    row("solve B: Sun -0 is not above 0", "Form1.Command1", u"-0"_s, u"90"_s, u""_s, 0,
+        solved(u"Text3"_s, u"7"_s, Phase));
+    row("solve B: Sun a lone point", "Form1.Command1", u"."_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    row("solve B: Sun a lone minus", "Form1.Command1", u"-"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    row("solve A: Sun after a tab", "Form1.Command1", u"\t30"_s, u"120"_s, u""_s, 0,
+        solved(u"Text3"_s, u"21"_s, Phase));
+    row("solve B: Sun after a no-break space reads 0", "Form1.Command1", u"\u00a030"_s, u"120"_s, u""_s, 0,
+        solved(u"Text3"_s, u"9"_s, Phase));
+    row("solve B: Sun after an ideographic space reads 0", "Form1.Command1", u"\u300030"_s, u"120"_s, u""_s, 0,
+        solved(u"Text3"_s, u"9"_s, Phase));
+    row("solve B: Sun in Arabic-Indic digits reads 0", "Form1.Command1", u"\u0663\u0660"_s, u"120"_s, u""_s, 0,
+        solved(u"Text3"_s, u"9"_s, Phase));
+    row("solve B: Sun in full-width digits reads 0", "Form1.Command1", u"\uff13\uff10"_s, u"120"_s, u""_s, 0,
+        solved(u"Text3"_s, u"9"_s, Phase));
+    row("solve B: Sun letters", "Form1.Command1", u"abc"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    row("solve C: 1e308 and phase 1e308", "Form1.Command1", u""_s, u"1e308"_s, u"1e308"_s, Overflow, solverFault);
+    row("solve C: -1e308 and phase -1e308", "Form1.Command1", u""_s, u"-1e308"_s, u"-1e308"_s, Overflow,
+        solverFault);
+    row("solve C: phase 1e400", "Form1.Command1", u""_s, u"10"_s, u"1e400"_s, Overflow, solverFault);
+    row("solve C: Moon at the largest double", "Form1.Command1", u""_s, Max, u"28"_s, 0,
+        solved(u"Text1"_s, MaxText, Sun));
+    row("solve C: phase +.5", "Form1.Command1", u""_s, u"10"_s, u"+.5"_s, 0, solved(u"Text1"_s, u"16"_s, Sun));
+    row("solve C: phase a lone point", "Form1.Command1", u""_s, u"10"_s, u"."_s, 0, solved(u"Text1"_s, u"10"_s, Sun));
+    row("solve C: phase -0", "Form1.Command1", u""_s, u"10"_s, u"-0"_s, 0, solved(u"Text1"_s, u"10"_s, Sun));
+    row("solve C: phase in Arabic-Indic digits", "Form1.Command1", u""_s, u"10"_s, u"\u0661"_s, 0,
+        solved(u"Text1"_s, u"10"_s, Sun));
+    row("solve D: -1e308 and phase 1e308", "Form1.Command1", u"-1e308"_s, u""_s, u"1e308"_s, Overflow,
+        solverFault);
+    row("solve D: 1e308 and phase -1e308", "Form1.Command1", u"1e308"_s, u""_s, u"-1e308"_s, Overflow,
+        solverFault);
+    row("solve D: phase -1e400", "Form1.Command1", u"30"_s, u""_s, u"-1e400"_s, Overflow, solverFault);
+    row("solve D: Sun at minus the largest double", "Form1.Command1", u"-"_s + Max, u""_s, u"1"_s, 0,
+        solved(u"Text2"_s, u"-"_s + MaxText, Moon));
+    row("solve D: phase after a tab", "Form1.Command1", u"30"_s, u""_s, u"\t21"_s, 0,
+        solved(u"Text2"_s, u"120"_s, Moon));
+    row("solve D: phase in Arabic-Indic digits", "Form1.Command1", u"30"_s, u""_s, u"\u0662\u0661"_s, 0,
+        solved(u"Text2"_s, u"30"_s, Moon));
+
+    // The solar hour writes only its own field, and only when nothing faulted.
+    auto hour = [](const QString &text) { return QStringList{u"Form1.Text5="_s + text}; };
+    row("solar hour: the largest double", "Form1.Command4", Max, u""_s, u""_s, 0, hour(u"1.19846208990821E+307"_s));
+    row("solar hour: minus the largest double", "Form1.Command4", u"-"_s + Max, u""_s, u""_s, 0,
+        hour(u"-1.19846208990821E+307"_s));
+    row("solar hour: just beyond the largest double", "Form1.Command4", u"1.797693134862316e308"_s, u""_s, u""_s,
+        Overflow, {});
+    row("solar hour: 1e400", "Form1.Command4", u"1e400"_s, u""_s, u""_s, Overflow, {});
+    row("solar hour: -1e400", "Form1.Command4", u"-1e400"_s, u""_s, u""_s, Overflow, {});
+    row("solar hour: 1e308", "Form1.Command4", u"1e308"_s, u""_s, u""_s, 0, hour(u"6.66666666666667E+306"_s));
+    row("solar hour: 1e-400", "Form1.Command4", u"1e-400"_s, u""_s, u""_s, 0, hour(u"12"_s));
+    row("solar hour: -0", "Form1.Command4", u"-0"_s, u""_s, u""_s, 0, hour(u"12"_s));
+    row("solar hour: +.5", "Form1.Command4", u"+.5"_s, u""_s, u""_s, 0, hour(u"12  2"_s));
+    row("solar hour: a lone point", "Form1.Command4", u"."_s, u""_s, u""_s, 0, hour(u"12"_s));
+    row("solar hour: a lone minus", "Form1.Command4", u"-"_s, u""_s, u""_s, 0, hour(u"12"_s));
+    row("solar hour: after a tab", "Form1.Command4", u"\t37.5"_s, u""_s, u""_s, 0, hour(u"14  30"_s));
+    row("solar hour: after a no-break space", "Form1.Command4", u"\u00a037.5"_s, u""_s, u""_s, 0, hour(u"12"_s));
+    row("solar hour: Arabic-Indic digits", "Form1.Command4", u"\u0663\u0667.\u0665"_s, u""_s, u""_s, 0,
+        hour(u"12"_s));
+    row("solar hour: full-width digits", "Form1.Command4", u"\uff13\uff17.\uff15"_s, u""_s, u""_s, 0, hour(u"12"_s));
+    row("solar hour: letters", "Form1.Command4", u"abc"_s, u""_s, u""_s, 0, hour(u"12"_s));
+
+    // A line button writes the number it read into its box, then draws; the drawing may fault.
+    auto moonBox = [](const QString &text) { return QStringList{u"Form3.Text3="_s + text}; };
+    auto sunBox = [](const QString &text) { return QStringList{u"Form3.Text1="_s + text}; };
+    row("Moon's line: 1e308", "Form3.Command1", u""_s, u"1e308"_s, u""_s, Overflow, moonBox(u"1E+308"_s));
+    row("Moon's line: -1e308", "Form3.Command1", u""_s, u"-1e308"_s, u""_s, Overflow, moonBox(u"-1E+308"_s));
+    row("Moon's line: the largest double", "Form3.Command1", u""_s, Max, u""_s, Overflow, moonBox(MaxText));
+    row("Moon's line: 2.9e307 overflows in radians", "Form3.Command1", u""_s, u"2.9e307"_s, u""_s, Overflow,
+        moonBox(u"2.9E+307"_s));
+    row("Moon's line: 2.8e307 still draws", "Form3.Command1", u""_s, u"2.8e307"_s, u""_s, 0, moonBox(u"2.8E+307"_s));
+    row("Moon's line: 1e400", "Form3.Command1", u""_s, u"1e400"_s, u""_s, Overflow, {});
+    row("Moon's line: -1e400", "Form3.Command1", u""_s, u"-1e400"_s, u""_s, Overflow, {});
+    row("Moon's line: 1e-400", "Form3.Command1", u""_s, u"1e-400"_s, u""_s, 0, moonBox(u"0"_s));
+    row("Moon's line: -0", "Form3.Command1", u""_s, u"-0"_s, u""_s, 0, moonBox(u"0"_s));
+    row("Moon's line: +.5", "Form3.Command1", u""_s, u"+.5"_s, u""_s, 0, moonBox(u"0.5"_s));
+    row("Moon's line: a lone minus", "Form3.Command1", u""_s, u"-"_s, u""_s, 0, moonBox(u"0"_s));
+    row("Moon's line: after a tab", "Form3.Command1", u""_s, u"\t90"_s, u""_s, 0, moonBox(u"90"_s));
+    row("Moon's line: full-width digits", "Form3.Command1", u""_s, u"\uff11\uff12"_s, u""_s, 0, moonBox(u"0"_s));
+    row("Moon's line: letters", "Form3.Command1", u""_s, u"abc"_s, u""_s, 0, moonBox(u"0"_s));
+    row("Sun's line: 1e308", "Form3.Command2", u"1e308"_s, u""_s, u""_s, Overflow, sunBox(u"1E+308"_s));
+    row("Sun's line: minus the largest double", "Form3.Command2", u"-"_s + Max, u""_s, u""_s, Overflow,
+        sunBox(u"-"_s + MaxText));
+    row("Sun's line: -2.9e307 overflows in radians", "Form3.Command2", u"-2.9e307"_s, u""_s, u""_s, Overflow,
+        sunBox(u"-2.9E+307"_s));
+    row("Sun's line: -2.8e307 still draws", "Form3.Command2", u"-2.8e307"_s, u""_s, u""_s, 0,
+        sunBox(u"-2.8E+307"_s));
+    row("Sun's line: 1e400", "Form3.Command2", u"1e400"_s, u""_s, u""_s, Overflow, {});
+    row("Sun's line: 1e-400", "Form3.Command2", u"1e-400"_s, u""_s, u""_s, 0, sunBox(u"0"_s));
+    row("Sun's line: +.5", "Form3.Command2", u"+.5"_s, u""_s, u""_s, 0, sunBox(u"0.5"_s));
+    row("Sun's line: a lone point", "Form3.Command2", u"."_s, u""_s, u""_s, 0, sunBox(u"0"_s));
+    row("Sun's line: after a no-break space", "Form3.Command2", u"\u00a090"_s, u""_s, u""_s, 0, sunBox(u"0"_s));
+    row("Sun's line: Arabic-Indic digits", "Form3.Command2", u"\u0669\u0660"_s, u""_s, u""_s, 0, sunBox(u"0"_s));
+
+    // The phase ring uses neither number, so only reading them can fault.
+    row("phase ring: the largest doubles", "Form3.Command3", Max, u"-"_s + Max, u""_s, 0,
+        {u"Form3.Text1="_s + MaxText, u"Form3.Text3=-"_s + MaxText});
+    row("phase ring: Sun 1e400", "Form3.Command3", u"1e400"_s, u"30"_s, u""_s, Overflow, {});
+    row("phase ring: Moon -1e400 after the Sun", "Form3.Command3", u"30"_s, u"-1e400"_s, u""_s, Overflow,
+        {u"Form3.Text1=30"_s});
+    row("phase ring: -0 and +.5", "Form3.Command3", u"-0"_s, u"+.5"_s, u""_s, 0,
+        {u"Form3.Text1=0"_s, u"Form3.Text3=0.5"_s});
+    row("phase ring: foreign digits and a tab", "Form3.Command3", u"\u0661\u0662"_s, u"\t12"_s, u""_s, 0,
+        {u"Form3.Text1=0"_s, u"Form3.Text3=12"_s});
+}
+
+void FaultsTest::hostileInput()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, sun);
+    QFETCH(QString, moon);
+    QFETCH(QString, phase);
+    QFETCH(int, error);
+    QFETCH(QStringList, written);
+
+    Form1 &main = Forms::get<Form1>();
+    main.Show();
+    main.Text1().setText(sun);
+    main.Text2().setText(moon);
+    main.Text3().setText(phase);
+    fillUntouchedFields(main);
+    Forms::Load<Form3>();
+    Form3 &view = Forms::get<Form3>();
+    view.Show();
+    view.Text1().setText(u"view sun"_s);
+    view.Text3().setText(u"view moon"_s);
+    view.Text4().setText(u"view phase"_s);
+
+    const Fields before = snapshot();
+    const qint64 picture = main.pictureCacheKey(u"Image1");
+    const QString formName = button.section(u'.', 0, 0);
+    const QString control = button.section(u'.', 1);
+    Form &form = formName == u"Form1" ? static_cast<Form &>(main) : view;
+
+    MessageRecorder recorder;
+    QTest::mouseClick(&form.button(control), Qt::LeftButton);
+    ++inputsTried;
+
+    if (error) {
+        ++inputsFaulted;
+        QCOMPARE(recorder.messages().size(), size_t(1));
+        const UserMessage &message = recorder.messages().front();
+        QCOMPARE(message.kind, MessageKind::Error);
+        QCOMPARE(message.errorNumber, error);
+        QVERIFY2(message.text.contains(u"Overflow"), qPrintable(message.text));
+        QCOMPARE(message.procedure, button + u"_Click"_s);
+    } else {
+        QVERIFY2(recorder.messages().empty(), qPrintable(firstMessage(recorder)));
+    }
+    compareFields(before, written);
+
+    // Both windows stay as they were, and the plate picture with them.
+    QVERIFY(main.isVisible());
+    QVERIFY(view.isVisible());
+    QCOMPARE(Forms::loaded().size(), size_t(2));
+    QCOMPARE(main.pictureCacheKey(u"Image1"), picture);
+}
+
+void FaultsTest::damagedPlatePicture_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("truncated") << u"truncated"_s << int(RuntimeError::InvalidPicture) << u"the file is truncated"_s;
+    QTest::newRow("not a JPEG") << u"text"_s << int(RuntimeError::InvalidPicture) << u"Unsupported image format"_s;
+    QTest::newRow("empty") << u"empty"_s << int(RuntimeError::InvalidPicture) << u"Unsupported image format"_s;
+    QTest::newRow("a folder") << u"folder"_s << int(RuntimeError::PathFileAccessError) << u"a folder"_s;
+    QTest::newRow("unreadable") << u"unreadable"_s << int(RuntimeError::PathFileAccessError)
+                                << u"Permission denied"_s;
+    QTest::newRow("missing") << u"missing"_s << int(RuntimeError::FileNotFound) << u"File not found"_s;
+}
+
+void FaultsTest::damagedPlatePicture()
+{
+    QFETCH(QString, damage);
+    QFETCH(int, error);
+    QFETCH(QString, reason);
+
+    const QByteArray plate = builtPlate();
+    QVERIFY2(plate.size() > 1000, "the build draws the plate picture beside the tests");
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = platePath(dir);
+    QVERIFY(writeFile(path, plate));
+    App::setPathForTesting(dir.path());
+
+    Form1 &main = Forms::get<Form1>();
+    main.Show();
+    main.Text1().setText(u"37.5"_s);
+    main.Text2().setText(u"120"_s);
+    main.Text3().setText(u"7"_s);
+    fillUntouchedFields(main);
+    QVERIFY(main.imageHasPicture(u"Image1"));
+    const qint64 picture = main.pictureCacheKey(u"Image1");
+
+    if (damage == u"truncated") {
+        QVERIFY(writeFile(path, plate.left(plate.size() / 2)));
+    } else if (damage == u"text") {
+        QVERIFY(writeFile(path, "This is not a picture, only a text file with the picture's name.\n"));
+    } else if (damage == u"empty") {
+        QVERIFY(writeFile(path, {}));
+    } else if (damage == u"folder") {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+    } else if (damage == u"unreadable") {
+        QVERIFY(QFile::setPermissions(path, {}));
+        QFile probe(path);
+        if (probe.open(QIODevice::ReadOnly)) {
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+            QSKIP("running as root: a file without permissions can still be read");
+        }
+    } else if (damage == u"missing") {
+        QVERIFY(QFile::remove(path));
+    }
+
+    const Fields before = snapshot();
+    MessageRecorder recorder;
+    QTest::mouseClick(&main.windowedControl(u"Picture1"), Qt::LeftButton);
+    ++picturesTried;
+
+    QCOMPARE(recorder.messages().size(), size_t(1));
+    const UserMessage &message = recorder.messages().front();
+    QCOMPARE(message.errorNumber, error);
+    QVERIFY2(message.text.contains(QFileInfo(path).absoluteFilePath()), qPrintable(message.text));
+    QVERIFY2(message.text.contains(reason), qPrintable(message.text));
+    QCOMPARE(message.procedure, u"Form1.Picture1_Click"_s);
+    compareFields(before, {});
+    QVERIFY(main.isVisible());
+    QVERIFY(main.imageHasPicture(u"Image1"));
+    QCOMPARE(main.pictureCacheKey(u"Image1"), picture);
+
+    // Once the file is mended, the next click shows it again.
+    if (damage == u"folder")
+        QVERIFY(QDir().rmdir(path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    QVERIFY(writeFile(path, plate));
+    recorder.clear();
+    QTest::mouseClick(&main.windowedControl(u"Picture1"), Qt::LeftButton);
+    QVERIFY2(recorder.messages().empty(), qPrintable(firstMessage(recorder)));
+    QVERIFY(main.pictureCacheKey(u"Image1") != picture);
+    compareFields(before, {});
+}
+
+QTEST_MAIN(FaultsTest)
+#include "tst_faults.moc"
