@@ -22,6 +22,12 @@ FormDesign Form3::layout()
                       int tab) {
         return ControlDesign{QString::fromUtf8(name), kind, QString::fromUtf8(caption), left, top, width, height, tab};
     };
+    // The label a box belongs to, or a name of its own for a screen reader.
+    auto spoken = [](ControlDesign box, QStringView label, QStringView name) {
+        box.labelledBy = label.toString();
+        box.accessibleName = name.toString();
+        return box;
+    };
     auto line = [](const char *name, int x1, int y1, int x2, int y2) {
         return ControlDesign{QString::fromLatin1(name), K::Line, {}, x1, y1, x2, y2};
     };
@@ -36,9 +42,9 @@ FormDesign Form3::layout()
     form.controls = {
         line("Line3", 360, 1440, 4200, 1440),
         line("Line4", 2280, 120, 2280, 3000),
-        control("Text1", K::TextBox, "Text1", 3600, 2400, 855, 285, 0),
-        control("Text3", K::TextBox, "Text3", 240, 2400, 855, 285, 1),
-        control("Text4", K::TextBox, "Text4", 3720, 840, 855, 285, 2),
+        spoken(control("Text1", K::TextBox, "Text1", 3600, 2400, 855, 285, 0), u"Label1", {}),
+        spoken(control("Text3", K::TextBox, "Text3", 240, 2400, 855, 285, 1), u"Label2", {}),
+        spoken(control("Text4", K::TextBox, "Text4", 3720, 840, 855, 285, 2), {}, u"Phase of the Moon"),
         control("Label1", K::Label, "Position of Sun", 2760, 2520, 615, 375, 3),
         control("Label2", K::Label, "Position of Moon", 1200, 2520, 615, 495, 4),
         control("Command1", K::CommandButton, "Moon's line", 0, 1920, 735, 375, 5),

@@ -35,6 +35,20 @@ ControlDesign control(const char *name, K kind, const char *caption, int left, i
                          tab, font, color};
 }
 
+// Who speaks for a windowed control: the label it belongs to, or a name of its own, and a label that describes it.
+ControlDesign labelled(ControlDesign control, const char *label, const char *description = nullptr)
+{
+    control.labelledBy = QString::fromLatin1(label);
+    control.describedBy = QString::fromLatin1(description);
+    return control;
+}
+
+ControlDesign named(ControlDesign control, const char *name)
+{
+    control.accessibleName = QString::fromUtf8(name);
+    return control;
+}
+
 } // namespace
 
 // The main window as its designer laid it out, in twips, controls in the order they are painted.
@@ -74,15 +88,15 @@ FormDesign Form1::layout()
                 "Click here to see a 15' PowerPointPresentation in Italian language ( suggested).", 120, 480, 3495,
                 615, 22, Normal, Blue),
         control("Label18", K::Label, "Not present in the email version", 120, 840, 2775, 375, 27, Normal, Red),
-        presentation,
+        labelled(presentation, "Label15", "Label18"),
 
         // The legend of the geometric view's lines.
         control("Label21", K::Label, "sin", 8280, 3840, 615, 255, 35),
         control("Label22", K::Label, "cos", 8280, 4320, 495, 255, 36),
-        control("Text8", K::TextBox, "Text8", 9000, 3840, 1455, 315, 33),
-        control("Text9", K::TextBox, "Text9", 9000, 4200, 1455, 315, 34),
-        control("Text6", K::TextBox, "Text6", 12000, 3840, 1095, 315, 31),
-        control("Text7", K::TextBox, "Text7", 12000, 4200, 1095, 315, 32),
+        labelled(control("Text8", K::TextBox, "Text8", 9000, 3840, 1455, 315, 33), "Label21", "Label19"),
+        labelled(control("Text9", K::TextBox, "Text9", 9000, 4200, 1455, 315, 34), "Label22", "Label19"),
+        labelled(control("Text6", K::TextBox, "Text6", 12000, 3840, 1095, 315, 31), "Label21", "Label20"),
+        labelled(control("Text7", K::TextBox, "Text7", 12000, 4200, 1095, 315, 32), "Label22", "Label20"),
         control("Label19", K::Label, "green line :       position of the Moon", 9000, 4560, 1575, 495, 28, Normal,
                 Green),
         control("Label20", K::Label, "red line:              position of the Sun", 12240, 4560, 1695, 495, 29,
@@ -99,21 +113,21 @@ FormDesign Form1::layout()
         control("Label11", K::Label, "Position of the Sun in degrees", 1200, 7200, 2775, 255, 13),
         control("Label12", K::Label, "Position of the Moon in degrees", 5160, 7200, 2895, 375, 14),
         control("Label13", K::Label, "Phase of the Moon (integer between 1 and 28 )", 9000, 7200, 3375, 375, 15),
-        control("Text1", K::TextBox, "", 1080, 7560, 3255, 495, 8),
-        control("Text2", K::TextBox, "", 5160, 7560, 2895, 495, 9),
-        control("Text3", K::TextBox, "", 8880, 7560, 3735, 495, 10),
+        labelled(control("Text1", K::TextBox, "", 1080, 7560, 3255, 495, 8), "Label11", "Label9"),
+        labelled(control("Text2", K::TextBox, "", 5160, 7560, 2895, 495, 9), "Label12", "Label9"),
+        labelled(control("Text3", K::TextBox, "", 8880, 7560, 3735, 495, 10), "Label13", "Label17"),
         control("Label17", K::Label, "Day of the Moon's month: after the new Moon", 8880, 8160, 3735, 255, 26),
 
         // Solar hour, formula, and the buttons below.
         control("Command4", K::CommandButton, "Read solar hour", 1080, 8160, 1815, 255, 25),
-        control("Text5", K::TextBox, "", 3000, 8160, 1335, 285, 23),
+        labelled(control("Text5", K::TextBox, "", 3000, 8160, 1335, 285, 23), "Label16"),
         control("Label16", K::Label, "solar hour", 3240, 8280, 1695, 255, 24),
         control("Label10", K::Label, "", 8040, 8880, 5415, 1095, 12),
         control("Command3", K::CommandButton, "See geometrical solution in astrolabe", 9480, 8880, 3015, 1275, 30,
                 Large),
-        control("Text4", K::TextBox, "", 960, 9000, 5775, 615, 11),
+        labelled(control("Text4", K::TextBox, "", 960, 9000, 5775, 615, 11), "Label14"),
         control("Label14", K::Label, "Algebric formula used", 960, 9840, 2055, 255, 16),
-        control("Picture1", K::PictureBox, "", 4200, 10080, 420, 420, 19),
+        named(control("Picture1", K::PictureBox, "", 4200, 10080, 420, 420, 19), "Reload the plate picture"),
         control("Command2", K::CommandButton, "Turn the astrolabe to point the Sun  or the Moon", 5040, 10080, 495,
                 375, 18),
     };

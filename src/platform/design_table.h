@@ -41,6 +41,11 @@ struct ControlDesign {
     QColor color = {}; // text or line colour; invalid means the system's default
     int lineWidth = 1; // lines only, in pixels
     QString objectClass = {}; // presentation box only
+    // What a screen reader says for a windowed control: the caption of the label it belongs to (a button speaks
+    // its own caption), or a short name of its own when no label names it; and the label that describes it.
+    QString labelledBy = {};
+    QString accessibleName = {};
+    QString describedBy = {};
 };
 
 struct FormDesign {

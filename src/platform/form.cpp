@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -32,6 +33,28 @@ QRect designRect(const ControlDesign &control)
 {
     return QRect(twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
                  twipsToPixels(control.height));
+}
+
+// Until a window is first shown it has no native window, and Qt answers with the largest ratio of all screens; the
+// screen it opens on is the better guess for what is drawn and scaled while it loads.
+qreal deviceRatioOf(const QWidget &window)
+{
+    if (!window.windowHandle()) {
+        if (const QScreen *screen = window.screen())
+            return screen->devicePixelRatio();
+    }
+    return window.devicePixelRatioF();
+}
+
+// A label's caption as a screen reader should say it: the designer's runs of blanks are only layout.
+QString spokenCaption(const FormDesign &form, const QString &labelName)
+{
+    for (const ControlDesign &control : form.controls) {
+        if (control.name == labelName)
+            return control.caption.simplified();
+    }
+    Q_ASSERT_X(false, "spokenCaption", "the design table names a label it does not have");
+    return {};
 }
 
 [[noreturn]] void raiseNoSuchControl(const QString &form, QStringView control)
@@ -115,6 +138,14 @@ QWidget *Form::createWindowedControl(const ControlDesign &control)
         Q_UNREACHABLE();
     }
     widget->setObjectName(control.name);
+    if (!control.accessibleName.isEmpty())
+        widget->setAccessibleName(control.accessibleName);
+    else if (!control.labelledBy.isEmpty())
+        widget->setAccessibleName(spokenCaption(m_design, control.labelledBy));
+    else if (control.kind == ControlKind::CommandButton)
+        widget->setAccessibleName(control.caption.simplified());
+    if (!control.describedBy.isEmpty())
+        widget->setAccessibleDescription(spokenCaption(m_design, control.describedBy));
     widget->setGeometry(designRect(control));
     widget->setFont(fontFromDesign(control.font));
     if (control.color.isValid()) {
@@ -184,7 +215,7 @@ void Form::setPicture(QStringView imageName, const QImage &picture)
     PaintedControl &image = paintedControl(imageName, ControlKind::Image);
     image.picture = picture;
     // Scaled once here rather than at every repaint.
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = deviceRatioOf(*this);
     QPixmap scaled = QPixmap::fromImage(picture.scaled(image.rect.size() * ratio, Qt::IgnoreAspectRatio,
                                                        Qt::SmoothTransformation));
     scaled.setDevicePixelRatio(ratio);
@@ -252,7 +283,7 @@ QPen Form::drawingPen(const QColor &color) const
 
 void Form::prepareSurface()
 {
-    m_surface.ensureSize(size(), devicePixelRatioF());
+    m_surface.ensureSize(size(), deviceRatioOf(*this));
 }
 
 void Form::Line(float x1, float y1, float x2, float y2, const QColor &color)

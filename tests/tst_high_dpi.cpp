@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: MIT
+// The windows on a screen with two device pixels to the logical pixel (run with QT_SCALE_FACTOR=2): the layout
+// keeps its logical size, and the figures and the plate are drawn at the device resolution, not upscaled.
+#include "geometric_view/form3.h"
+#include "main_window/form1.h"
+#include "platform/app.h"
+#include "platform/forms.h"
+#include "test_support.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+constexpr qreal Ratio = 2.0;
+
+void showAndWait(Form &form)
+{
+    form.Show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        qFatal("the window was never exposed");
+}
+
+// The largest number of rows, in any column of the range, that hold a pixel the predicate picks.
+template<typename Picked>
+int thickestColumn(const QImage &image, int fromX, int toX, int fromY, int toY, Picked picked)
+{
+    int thickest = 0;
+    for (int x = fromX; x <= toX; ++x) {
+        int rows = 0;
+        for (int y = fromY; y <= toY; ++y)
+            rows += picked(image.pixel(x, y)) ? 1 : 0;
+        thickest = std::max(thickest, rows);
+    }
+    return thickest;
+}
+
+double meanDifference(const QImage &a, const QImage &b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+} // namespace
+
+class TestHighDpi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init() { resetProgramState(); }
+    void cleanup() { resetProgramState(); }
+
+    void mainWindowKeepsItsLogicalSize();
+    void controlsKeepTheirLogicalPlaces_data();
+    void controlsKeepTheirLogicalPlaces();
+    void viewSurfaceIsAtDeviceResolution_data();
+    void viewSurfaceIsAtDeviceResolution();
+    void figureLineIsAtMostTwoDevicePixelsThick();
+    void platePictureIsPaintedAtDeviceResolution();
+};
+
+void TestHighDpi::initTestCase()
+{
+    QVERIFY2(qFuzzyCompare(qApp->devicePixelRatio(), Ratio), "run with QT_SCALE_FACTOR=2");
+}
+
+void TestHighDpi::mainWindowKeepsItsLogicalSize()
+{
+    Form1 &form = Forms::get<Form1>();
+    showAndWait(form);
+    QCOMPARE(form.size(), QSize(977, 705));
+    QCOMPARE(form.devicePixelRatioF(), Ratio);
+    const QPixmap grabbed = form.grab();
+    QCOMPARE(grabbed.size(), QSize(1954, 1410));
+    QCOMPARE(grabbed.devicePixelRatio(), Ratio);
+}
+
+void TestHighDpi::controlsKeepTheirLogicalPlaces_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("place");
+    QTest::newRow("Sun field") << QStringLiteral("Text1") << QRect(72, 504, 217, 33);
+    QTest::newRow("view button") << QStringLiteral("Command3") << QRect(632, 592, 201, 85);
+    QTest::newRow("reload box") << QStringLiteral("Picture1") << QRect(280, 672, 28, 28);
+    QTest::newRow("presentation box") << QStringLiteral("OLE1") << QRect(8, 80, 105, 113);
+}
+
+void TestHighDpi::controlsKeepTheirLogicalPlaces()
+{
+    QFETCH(QString, control);
+    QFETCH(QRect, place);
+    Form1 &form = Forms::get<Form1>();
+    showAndWait(form);
+    QCOMPARE(form.windowedControl(control).geometry(), place);
+}
+
+void TestHighDpi::viewSurfaceIsAtDeviceResolution_data()
+{
+    QTest::addColumn<bool>("shown");
+    // The view draws its base figure while loading, before it has ever been on the screen.
+    QTest::newRow("loaded, never shown") << false;
+    QTest::newRow("shown") << true;
+}
+
+void TestHighDpi::viewSurfaceIsAtDeviceResolution()
+{
+    QFETCH(bool, shown);
+    Form3 &view = Forms::get<Form3>();
+    if (shown)
+        showAndWait(view);
+    const QImage &surface = view.surface().image();
+    QVERIFY(!surface.isNull());
+    QCOMPARE(surface.devicePixelRatio(), Ratio);
+    QCOMPARE(surface.size(), QSize(312, 213) * Ratio);
+}
+
+void TestHighDpi::figureLineIsAtMostTwoDevicePixelsThick()
+{
+    Forms::get<Form1>().Text1().setText(QStringLiteral("90"));
+    Form3 &view = Forms::get<Form3>();
+    showAndWait(view);
+    view.button(u"Command2").click();
+
+    // The Sun's line at 90 degrees runs right from the centre (152, 96) along the horizontal axis to x 235; the base
+    // circle crosses it at x 222.
+    const QImage surface = view.surface().image();
+    const QRgb sun = QBColor(12).rgb();
+    int sunPixels = 0;
+    for (int x = 160 * 2; x <= 215 * 2; ++x) {
+        for (int y = 88 * 2; y <= 104 * 2; ++y) {
+            const QRgb pixel = surface.pixel(x, y);
+            sunPixels += pixel == sun ? 1 : 0;
+            QVERIFY2(qAlpha(pixel) == 0 || qAlpha(pixel) == 255, "a figure pixel is smeared into its neighbours");
+        }
+    }
+    QVERIFY(sunPixels > 0);
+    const auto drawn = [](QRgb pixel) { return qAlpha(pixel) != 0; };
+    QCOMPARE_LE(thickestColumn(surface, 160 * 2, 215 * 2, 88 * 2, 104 * 2, drawn), 2);
+
+    // On the screen, past the end of the Line3 control, only the drawn axis is there.
+    const QImage screen = view.grab().toImage();
+    const QRgb background = screen.pixel(290 * 2, 80 * 2);
+    const auto differs = [background](QRgb pixel) { return pixel != background; };
+    const int thickest = thickestColumn(screen, 282 * 2, 298 * 2, 88 * 2, 104 * 2, differs);
+    QCOMPARE_GE(thickest, 1);
+    QCOMPARE_LE(thickest, 2);
+}
+
+void TestHighDpi::platePictureIsPaintedAtDeviceResolution()
+{
+    Form1 &form = Forms::get<Form1>();
+    showAndWait(form);
+    const QImage screen = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    // Image1 is 209 logical pixels square at (184, 112). Compare its upper-left part, clear of the compass lines.
+    const QImage plate = LoadPicture(Form1::platePicturePath()).convertToFormat(QImage::Format_RGB32);
+    const QSize device(418, 418);
+    const QImage sharp = plate.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage upscaled = plate.scaled(device / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QRect part(4, 4, 180, 180);
+    const QImage shown = screen.copy(part.translated(184 * 2, 112 * 2));
+    const double fromSharp = meanDifference(shown, sharp.copy(part));
+    const double fromUpscaled = meanDifference(shown, upscaled.copy(part));
+    QVERIFY2(fromSharp < 1.0 && fromSharp * 4 < fromUpscaled,
+             qPrintable(QStringLiteral("mean difference from the device-resolution picture %1, from an upscaled one %2")
+                            .arg(fromSharp)
+                            .arg(fromUpscaled)));
+}
+
+QTEST_MAIN(TestHighDpi)
+#include "tst_high_dpi.moc"
