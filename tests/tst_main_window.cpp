@@ -1,0 +1,723 @@
+// SPDX-License-Identifier: MIT
+#include "geometric_view/form3.h"
+#include "main_window/form1.h"
+#include "platform/app.h"
+#include "platform/controls.h"
+#include "platform/forms.h"
+#include "platform/runtime_error.h"
+#include "test_support.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPointer>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <set>
+
+namespace {
+
+const QString PlateFile = QStringLiteral("placna01.jpg");
+const QString DocumentName = QStringLiteral("Ipotesi sulla Dorlasco della Necropoli 270902f.ppt");
+const QStringList TextBoxes = {u"Text1"_qs, u"Text2"_qs, u"Text3"_qs, u"Text4"_qs, u"Text5"_qs,
+                               u"Text6"_qs, u"Text7"_qs, u"Text8"_qs, u"Text9"_qs};
+
+const QColor Blue(0, 0, 255);
+const QColor Red(255, 0, 0);
+const QColor Green(0, 255, 0);
+const QColor Black(0, 0, 0);
+
+// Image1's box in logical pixels, and the crossing of the compass lines at its centre.
+const QRect PlateBox(184, 112, 209, 209);
+// A spot inside the box that neither compass line nor the Sun's red line crosses.
+const QPoint PlateProbe(220, 260);
+// A spot where nothing is painted.
+const QPoint EmptySpot(700, 150);
+
+// Form_Load is the window's own; the probe lets a test run it again on a window that already has texts.
+class LoadStepProbe : public Form1
+{
+public:
+    using Form1::Form_Load;
+};
+
+bool near(QColor actual, QColor expected, int tolerance)
+{
+    return std::abs(actual.red() - expected.red()) <= tolerance
+           && std::abs(actual.green() - expected.green()) <= tolerance
+           && std::abs(actual.blue() - expected.blue()) <= tolerance;
+}
+
+int countNear(const QImage &image, const QRect &area, QColor colour, int tolerance)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (near(image.pixelColor(x, y), colour, tolerance))
+                ++count;
+        }
+    }
+    return count;
+}
+
+QImage screenOf(QWidget &window)
+{
+    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QString textOf(QWidget *control)
+{
+    if (auto *box = qobject_cast<QLineEdit *>(control))
+        return box->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        return button->text();
+    return {};
+}
+
+const ControlDesign *designRow(const FormDesign &form, const QString &name)
+{
+    for (const ControlDesign &control : form.controls) {
+        if (control.name == name)
+            return &control;
+    }
+    return nullptr;
+}
+
+bool writeSolidJpeg(const QString &path, QColor colour)
+{
+    QImage picture(120, 120, QImage::Format_RGB32);
+    picture.fill(colour);
+    return picture.save(path, "JPEG", 95);
+}
+
+// A program folder of the test's own, holding a copy of the plate picture that the build drew.
+struct ProgramFolder {
+    QTemporaryDir dir;
+    QString plate() const { return dir.filePath(PlateFile); }
+    bool withPlate()
+    {
+        return dir.isValid() && QFile::copy(QDir(builtProgramFolder()).filePath(PlateFile), plate());
+    }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowedControls_data();
+    void windowedControls();
+    void designFaceResolvesToLiberationSans();
+    void paintedControls_data();
+    void paintedControls();
+    void everyControlIsLaidOut();
+    void paintedColours_data();
+    void paintedColours();
+    void compassLinesAreThreePixelsWide_data();
+    void compassLinesAreThreePixelsWide();
+    void plateFillsImage1();
+
+    void focusStartsInText1AndFollowsTabOrder();
+
+    void startLeavesEveryTextBoxEmpty();
+    void loadStep_data();
+    void loadStep();
+    void startWithoutPicture();
+
+    void reloadSamePicture();
+    void reloadReplacedPicture();
+    void failedReloadKeepsPicture_data();
+    void failedReloadKeepsPicture();
+
+    void turnButtonChangesNothing();
+
+    void closingMainWindowUnloadsIt();
+    void closingMainWindowWithViewOpenKeepsProgram();
+
+    void presentationNotPresent_data();
+    void presentationNotPresent();
+    void presentationFoundBesideProgram();
+};
+
+void TestMainWindow::init()
+{
+    resetProgramState();
+}
+
+void TestMainWindow::cleanup()
+{
+    resetProgramState();
+}
+
+void TestMainWindow::windowedControls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("points");
+
+    const auto row = [](const char *name, QRect rect, const char *text, double points = 8.25) {
+        QTest::newRow(name) << QString::fromLatin1(name) << rect << QString::fromLatin1(text) << points;
+    };
+    row("Text1", {72, 504, 217, 33}, "");
+    row("Text2", {344, 504, 193, 33}, "");
+    row("Text3", {592, 504, 249, 33}, "");
+    row("Text4", {64, 600, 385, 41}, "");
+    row("Text5", {200, 544, 89, 19}, "");
+    row("Text6", {800, 256, 73, 21}, "");
+    row("Text7", {800, 280, 73, 21}, "");
+    row("Text8", {600, 256, 97, 21}, "");
+    row("Text9", {600, 280, 97, 21}, "");
+    row("Command1", {536, 416, 353, 49},
+        "Enter of two of these data and you will have,  as result, the  third data.", 9.75);
+    row("Command2", {336, 672, 33, 25}, "Turn the astrolabe to point the Sun  or the Moon");
+    row("Command3", {632, 592, 201, 85}, "See geometrical solution in astrolabe", 13.5);
+    row("Command4", {72, 544, 121, 17}, "Read solar hour");
+    row("Picture1", {280, 672, 28, 28}, "");
+    row("OLE1", {8, 80, 105, 113}, "");
+}
+
+void TestMainWindow::windowedControls()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    QFETCH(QString, text);
+    QFETCH(double, points);
+
+    Form1 &window = Forms::get<Form1>();
+    QCOMPARE(window.windowTitle(), u"Dorlasco's astrolabe simulator"_qs);
+    QCOMPARE(window.size(), QSize(977, 705));
+
+    auto *control = window.findChild<QWidget *>(name);
+    QVERIFY2(control, qPrintable(name));
+    QCOMPARE(control->parentWidget(), &window);
+    QCOMPARE(control->geometry(), rect);
+    QCOMPARE(textOf(control), text);
+    QVERIFY(control->isVisibleTo(&window));
+    QVERIFY(control->isEnabled());
+    QCOMPARE(control->font().family(), u"MS Sans Serif"_qs);
+    QCOMPARE(control->font().pointSizeF(), points);
+    QVERIFY(!control->font().bold());
+    QVERIFY(!control->font().italic());
+    if (auto *box = qobject_cast<QLineEdit *>(control)) {
+        QVERIFY(!box->isReadOnly());
+        QCOMPARE(box->echoMode(), QLineEdit::Normal);
+    }
+}
+
+void TestMainWindow::designFaceResolvesToLiberationSans()
+{
+    // Without the substitute the face falls to whatever the system picks, with other widths, and captions get cut.
+    if (!QFontDatabase::families().contains(u"Liberation Sans"_qs))
+        QSKIP("Liberation Sans is not installed here");
+    const Form1 &window = Forms::get<Form1>();
+    QCOMPARE(QFontInfo(window.button(u"Command1").font()).family(), u"Liberation Sans"_qs);
+    QCOMPARE(QFontInfo(window.Text1().font()).family(), u"Liberation Sans"_qs);
+}
+
+void TestMainWindow::paintedControls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<QColor>("colour");
+
+    const auto row = [](const char *name, QRect rect, const char *caption, QColor colour = {}, double points = 8.25,
+                        bool bold = false, bool italic = false) {
+        QTest::newRow(name) << QString::fromLatin1(name) << rect << QString::fromUtf8(caption) << points << bold
+                            << italic << colour;
+    };
+    row("Label1", {304, 8, 57, 25}, "South", Blue, 13.5);
+    row("Label2", {16, 208, 41, 25}, "East", Blue, 13.5);
+    row("Label3", {544, 208, 57, 33}, "West", Blue, 13.5);
+    row("Label4", {304, 424, 73, 33}, "North", Blue, 13.5);
+    row("Label5", {408, 160, 185, 25}, "Position  of the Sun", Red, 13.5, true);
+    row("Label6", {504, 32, 489, 41}, "Dorlasco's Astrolabe simulator", Blue, 24, true);
+    row("Label7", {504, 88, 457, 25}, "It teachs in a simple way how  to use Dorlasco's astrolabe", Blue, 12,
+        false, true);
+    row("Label8", {536, 352, 417, 57},
+        "Connect the Position of the Sun, the Position of the Moon, the Phase of the Moon", Blue, 13.5);
+    row("Label9", {32, 256, 121, 137},
+        "Position of the Moon and of Sun in degrees: positive clock  wise,     zero south");
+    row("Label10", {536, 592, 361, 73}, "");
+    row("Label11", {80, 480, 185, 17}, "Position of the Sun in degrees");
+    row("Label12", {344, 480, 193, 25}, "Position of the Moon in degrees");
+    row("Label13", {600, 480, 225, 25}, "Phase of the Moon (integer between 1 and 28 )");
+    row("Label14", {64, 656, 137, 17}, "Algebric formula used");
+    row("Label15", {8, 32, 233, 41},
+        "Click here to see a 15' PowerPointPresentation in Italian language ( suggested).", Blue);
+    row("Label16", {216, 552, 113, 17}, "solar hour");
+    row("Label17", {592, 544, 249, 17}, "Day of the Moon's month: after the new Moon");
+    row("Label18", {8, 56, 185, 25}, "Not present in the email version", Red);
+    row("Label19", {600, 304, 105, 33}, "green line :       position of the Moon", Green);
+    row("Label20", {816, 304, 113, 33}, "red line:              position of the Sun", Red);
+    row("Label21", {552, 256, 41, 17}, "sin");
+    row("Label22", {552, 288, 33, 17}, "cos");
+    row("Image1", PlateBox, "");
+}
+
+void TestMainWindow::paintedControls()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    QFETCH(QString, caption);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+    QFETCH(QColor, colour);
+
+    const FormDesign form = Form1::layout();
+    const ControlDesign *control = designRow(form, name);
+    QVERIFY2(control, qPrintable(name));
+    QCOMPARE(QRect(twipsToPixels(control->left), twipsToPixels(control->top), twipsToPixels(control->width),
+                   twipsToPixels(control->height)),
+             rect);
+    QCOMPARE(control->caption, caption);
+    QCOMPARE(control->font.points, points);
+    QCOMPARE(control->font.bold, bold);
+    QCOMPARE(control->font.italic, italic);
+    QCOMPARE(control->color, colour);
+    // Painted controls must not also exist as widgets, or they would cover the windowed controls.
+    QVERIFY(!Forms::get<Form1>().findChild<QWidget *>(name));
+}
+
+void TestMainWindow::everyControlIsLaidOut()
+{
+    std::set<QString> expected;
+    for (const char *name : {"Image1", "Line2", "Line3", "Line4", "Line5", "OLE1", "Picture1", "Command1",
+                             "Command2", "Command3", "Command4"})
+        expected.insert(QString::fromLatin1(name));
+    for (const QString &name : TextBoxes)
+        expected.insert(name);
+    for (int n = 1; n <= 22; ++n)
+        expected.insert(QStringLiteral("Label%1").arg(n));
+
+    std::set<QString> actual;
+    for (const ControlDesign &control : Form1::layout().controls)
+        QVERIFY2(actual.insert(control.name).second, qPrintable(control.name + u" twice"_qs));
+    QCOMPARE(actual, expected);
+}
+
+void TestMainWindow::paintedColours_data()
+{
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<bool>("present");
+
+    // The compass lines, away from the plate, and just past their ends.
+    QTest::newRow("Line3 west of the plate") << QRect(100, 215, 1, 3) << Blue << true;
+    QTest::newRow("Line3 east of the plate") << QRect(450, 215, 1, 3) << Blue << true;
+    QTest::newRow("Line3 starts at x 64") << QRect(64, 216, 1, 1) << Blue << true;
+    QTest::newRow("nothing west of Line3") << QRect(58, 212, 5, 9) << Blue << false;
+    QTest::newRow("nothing east of Line3") << QRect(529, 212, 5, 9) << Blue << false;
+    QTest::newRow("Line4 above the plate") << QRect(287, 60, 3, 1) << Blue << true;
+    QTest::newRow("Line4 below the plate") << QRect(287, 400, 3, 1) << Blue << true;
+    QTest::newRow("nothing above Line4") << QRect(284, 10, 9, 5) << Blue << false;
+    QTest::newRow("nothing below Line4") << QRect(284, 433, 9, 5) << Blue << false;
+    // Line5 runs from the crossing at (288, 216) to (592, 192).
+    QTest::newRow("Line5 red toward West") << QRect(449, 201, 3, 5) << Red << true;
+    QTest::newRow("Line2 default colour") << QRect(823, 190, 3, 5) << Black << true;
+    // Label text in its own colour, inside its box.
+    QTest::newRow("Label1 South blue") << QRect(304, 8, 57, 25) << Blue << true;
+    QTest::newRow("Label5 red") << QRect(408, 160, 185, 25) << Red << true;
+    QTest::newRow("Label6 title blue") << QRect(504, 32, 473, 41) << Blue << true;
+    QTest::newRow("Label18 red") << QRect(8, 56, 185, 25) << Red << true;
+    QTest::newRow("Label19 green") << QRect(600, 304, 105, 33) << Green << true;
+    QTest::newRow("Label9 default colour") << QRect(32, 256, 121, 137) << Black << true;
+    QTest::newRow("Label9 not blue") << QRect(32, 256, 121, 137) << Blue << false;
+}
+
+void TestMainWindow::paintedColours()
+{
+    QFETCH(QRect, area);
+    QFETCH(QColor, colour);
+    QFETCH(bool, present);
+
+    Form1 &window = Forms::get<Form1>();
+    const QImage screen = screenOf(window);
+    const int found = countNear(screen, area, colour, 60);
+    if (present)
+        QVERIFY2(found > 0, qPrintable(u"no %1 pixel"_qs.arg(colour.name())));
+    else
+        QCOMPARE(found, 0);
+}
+
+void TestMainWindow::compassLinesAreThreePixelsWide_data()
+{
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("step");
+
+    QTest::newRow("Line3 west") << QPoint(100, 206) << QPoint(0, 1);
+    QTest::newRow("Line3 east") << QPoint(480, 206) << QPoint(0, 1);
+    QTest::newRow("Line4 north") << QPoint(278, 40) << QPoint(1, 0);
+    QTest::newRow("Line4 south") << QPoint(278, 380) << QPoint(1, 0);
+}
+
+void TestMainWindow::compassLinesAreThreePixelsWide()
+{
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, step);
+
+    Form1 &window = Forms::get<Form1>();
+    const QImage screen = screenOf(window);
+    QList<int> blueAt;
+    for (int i = 0; i < 20; ++i) {
+        const QPoint p = from + i * step;
+        if (screen.pixelColor(p) == Blue)
+            blueAt << i;
+    }
+    // Centred on the line's coordinate, 216 across or 288 down.
+    QCOMPARE(blueAt, QList<int>({9, 10, 11}));
+}
+
+void TestMainWindow::plateFillsImage1()
+{
+    Form1 &window = Forms::get<Form1>();
+    QVERIFY(window.imageHasPicture(u"Image1"));
+    QImage plate(QDir(builtProgramFolder()).filePath(PlateFile));
+    QVERIFY(!plate.isNull());
+    plate = plate.scaled(PlateBox.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_RGB32);
+    const QImage screen = screenOf(window);
+
+    // Away from the compass lines and the Sun's line, the box shows the whole picture, stretched to fit.
+    int compared = 0;
+    for (int y = PlateBox.top() + 2; y < PlateBox.bottom(); y += 10) {
+        for (int x = PlateBox.left() + 2; x < PlateBox.right(); x += 10) {
+            if (std::abs(x - 288) < 4 || std::abs(y - 216) < 4 || (x > 284 && y > 196 && y < 220))
+                continue;
+            const QColor expected = plate.pixelColor(x - PlateBox.left(), y - PlateBox.top());
+            QVERIFY2(near(screen.pixelColor(x, y), expected, 24),
+                     qPrintable(u"(%1, %2): %3, expected %4"_qs.arg(x).arg(y).arg(screen.pixelColor(x, y).name(),
+                                                                               expected.name())));
+            ++compared;
+        }
+    }
+    QVERIFY(compared > 300);
+}
+
+void TestMainWindow::focusStartsInText1AndFollowsTabOrder()
+{
+    Form1 &window = Forms::get<Form1>();
+    window.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    const QStringList order = {u"Text1"_qs,    u"Text2"_qs, u"Text3"_qs,    u"Text4"_qs,    u"Command1"_qs,
+                               u"Command2"_qs, u"Picture1"_qs, u"OLE1"_qs,  u"Text5"_qs,    u"Command4"_qs,
+                               u"Command3"_qs, u"Text6"_qs, u"Text7"_qs,    u"Text8"_qs,    u"Text9"_qs,
+                               u"Text1"_qs};
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i));
+    }
+    for (qsizetype i = order.size() - 2; i >= 0; --i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i));
+    }
+}
+
+void TestMainWindow::startLeavesEveryTextBoxEmpty()
+{
+    MessageRecorder recorder;
+    Form1 &window = Forms::get<Form1>();
+    for (const QString &name : TextBoxes)
+        QVERIFY2(window.textBox(name).text().isEmpty(), qPrintable(name));
+    QVERIFY(window.imageHasPicture(u"Image1"));
+    QVERIFY(recorder.messages().empty());
+    // Naming the window loads it; it shows only when asked.
+    QVERIFY(!window.isVisible());
+}
+
+void TestMainWindow::loadStep_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("emptied");
+    QTest::addColumn<bool>("pictureMissing");
+
+    // The fields are emptied before the picture is read, so a missing picture leaves them emptied too.
+    for (const bool missing : {false, true}) {
+        for (const QString &field : TextBoxes) {
+            const QString row = field + (missing ? u", picture missing"_qs : u", picture present"_qs);
+            QTest::newRow(qPrintable(row)) << field << (field != u"Text4") << missing;
+        }
+    }
+}
+
+void TestMainWindow::loadStep()
+{
+    QFETCH(QString, field);
+    QFETCH(bool, emptied);
+    QFETCH(bool, pictureMissing);
+
+    QTemporaryDir emptyFolder;
+    if (pictureMissing)
+        App::setPathForTesting(emptyFolder.path());
+
+    LoadStepProbe window;
+    window.textBox(field).setText(u"45"_qs);
+    int error = 0;
+    try {
+        window.Form_Load();
+    } catch (const RuntimeError &e) {
+        error = e.number();
+    }
+    QCOMPARE(error, pictureMissing ? int(RuntimeError::FileNotFound) : 0);
+    QCOMPARE(window.textBox(field).text(), emptied ? QString() : u"45"_qs);
+    QCOMPARE(window.imageHasPicture(u"Image1"), !pictureMissing);
+}
+
+void TestMainWindow::startWithoutPicture()
+{
+    QTemporaryDir emptyFolder;
+    App::setPathForTesting(emptyFolder.path());
+
+    // What the user would have seen, and whether the main window was on screen at that moment.
+    std::vector<std::pair<UserMessage, bool>> shown;
+    setMessageSink([&shown](const UserMessage &message) {
+        const bool windowVisible = Forms::isLoaded<Form1>() && Forms::get<Form1>().isVisible();
+        shown.emplace_back(message, windowVisible);
+    });
+    const auto restore = qScopeGuard([] { setMessageSink({}); });
+
+    // The start, as the program makes it.
+    Forms::Load<Form1>();
+    Form1 &window = Forms::get<Form1>();
+    window.Show();
+
+    QCOMPARE(shown.size(), size_t(1));
+    const auto &[message, windowVisible] = shown.front();
+    QCOMPARE(message.kind, MessageKind::Error);
+    QCOMPARE(message.errorNumber, int(RuntimeError::FileNotFound));
+    QVERIFY2(message.text.contains(QDir(emptyFolder.path()).filePath(PlateFile)), qPrintable(message.text));
+    QVERIFY(!windowVisible);
+
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.imageHasPicture(u"Image1"));
+    for (const QString &name : TextBoxes)
+        QVERIFY2(window.textBox(name).text().isEmpty(), qPrintable(name));
+    const QImage screen = screenOf(window);
+    QCOMPARE(screen.pixelColor(PlateProbe), screen.pixelColor(EmptySpot));
+    QCOMPARE(screen.pixelColor(100, 216), Blue);
+}
+
+void TestMainWindow::reloadSamePicture()
+{
+    MessageRecorder recorder;
+    Form1 &window = Forms::get<Form1>();
+    window.Show();
+    window.Text1().setText(u"45"_qs);
+    const QImage before = screenOf(window).copy(PlateBox);
+
+    QTest::mouseClick(&window.windowedControl(u"Picture1"), Qt::LeftButton);
+
+    QVERIFY(recorder.messages().empty());
+    QVERIFY(window.imageHasPicture(u"Image1"));
+    QCOMPARE(screenOf(window).copy(PlateBox), before);
+    QCOMPARE(window.Text1().text(), u"45"_qs);
+    QVERIFY(window.isVisible());
+}
+
+void TestMainWindow::reloadReplacedPicture()
+{
+    ProgramFolder folder;
+    QVERIFY(folder.withPlate());
+    App::setPathForTesting(folder.dir.path());
+    MessageRecorder recorder;
+    Form1 &window = Forms::get<Form1>();
+    window.Show();
+    const qint64 firstPicture = window.pictureCacheKey(u"Image1");
+    const QColor newColour(40, 170, 60);
+    QVERIFY(!near(screenOf(window).pixelColor(PlateProbe), newColour, 30));
+
+    QVERIFY(QFile::remove(folder.plate()));
+    QVERIFY(writeSolidJpeg(folder.plate(), newColour));
+    QTest::mouseClick(&window.windowedControl(u"Picture1"), Qt::LeftButton);
+
+    QVERIFY(recorder.messages().empty());
+    QVERIFY(window.pictureCacheKey(u"Image1") != firstPicture);
+    const QImage screen = screenOf(window);
+    QVERIFY2(near(screen.pixelColor(PlateProbe), newColour, 8), qPrintable(screen.pixelColor(PlateProbe).name()));
+    QVERIFY(near(screen.pixelColor(PlateBox.topLeft()), newColour, 8));
+    QVERIFY(near(screen.pixelColor(PlateBox.bottomRight()), newColour, 8));
+}
+
+void TestMainWindow::failedReloadKeepsPicture_data()
+{
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<int>("error");
+
+    QTest::newRow("file removed") << u"nothing"_qs << int(RuntimeError::FileNotFound);
+    QTest::newRow("not a picture") << u"text"_qs << int(RuntimeError::InvalidPicture);
+    QTest::newRow("a folder in its place") << u"folder"_qs << int(RuntimeError::PathFileAccessError);
+}
+
+void TestMainWindow::failedReloadKeepsPicture()
+{
+    QFETCH(QString, replacement);
+    QFETCH(int, error);
+
+    ProgramFolder folder;
+    QVERIFY(folder.withPlate());
+    App::setPathForTesting(folder.dir.path());
+    MessageRecorder recorder;
+    Form1 &window = Forms::get<Form1>();
+    window.Show();
+    window.Text1().setText(u"45"_qs);
+    const qint64 picture = window.pictureCacheKey(u"Image1");
+    const QImage before = screenOf(window).copy(PlateBox);
+
+    QVERIFY(QFile::remove(folder.plate()));
+    if (replacement == u"text") {
+        QFile file(folder.plate());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a picture\n");
+    } else if (replacement == u"folder") {
+        QVERIFY(QDir(folder.dir.path()).mkdir(PlateFile));
+    }
+    QTest::mouseClick(&window.windowedControl(u"Picture1"), Qt::LeftButton);
+
+    QCOMPARE(recorder.errorNumbers(), std::vector<int>{error});
+    const QString text = recorder.messages().front().text;
+    QVERIFY2(text.contains(folder.plate()), qPrintable(text));
+    QCOMPARE(window.pictureCacheKey(u"Image1"), picture);
+    QCOMPARE(screenOf(window).copy(PlateBox), before);
+    QCOMPARE(window.Text1().text(), u"45"_qs);
+    QVERIFY(window.isVisible());
+}
+
+void TestMainWindow::turnButtonChangesNothing()
+{
+    MessageRecorder recorder;
+    Form1 &window = Forms::get<Form1>();
+    window.Show();
+    QStringList texts;
+    for (const QString &name : TextBoxes) {
+        texts << (name == u"Text1" ? u"45"_qs : name + u" text"_qs);
+        window.textBox(name).setText(texts.last());
+    }
+    const qint64 picture = window.pictureCacheKey(u"Image1");
+
+    // Nothing is remembered between presses either.
+    for (int press = 0; press < 3; ++press)
+        QTest::mouseClick(&window.button(u"Command2"), Qt::LeftButton);
+
+    for (qsizetype i = 0; i < TextBoxes.size(); ++i)
+        QCOMPARE(window.textBox(TextBoxes.at(i)).text(), texts.at(i));
+    QCOMPARE(window.pictureCacheKey(u"Image1"), picture);
+    QVERIFY(window.isVisible());
+    QCOMPARE(Forms::loaded().size(), size_t(1));
+    QVERIFY(!Forms::isLoaded<Form3>());
+    QVERIFY(recorder.messages().empty());
+}
+
+void TestMainWindow::closingMainWindowUnloadsIt()
+{
+    MessageRecorder recorder;
+    Form1 &window = Forms::get<Form1>();
+    window.Show();
+    window.Text1().setText(u"45"_qs);
+    window.Text4().setText(u"formula"_qs);
+    QPointer<Form1> closed(&window);
+
+    QVERIFY(window.close());
+    QCOMPARE(programEndCount(), 1);
+    QVERIFY(!Forms::isLoaded<Form1>());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(closed.isNull());
+
+    // Named again, it comes back fresh and out of sight.
+    Form1 &again = Forms::get<Form1>();
+    QVERIFY(!again.isVisible());
+    for (const QString &name : TextBoxes)
+        QVERIFY2(again.textBox(name).text().isEmpty(), qPrintable(name));
+    QVERIFY(again.imageHasPicture(u"Image1"));
+    QCOMPARE(programEndCount(), 1);
+    QVERIFY(recorder.messages().empty());
+}
+
+void TestMainWindow::closingMainWindowWithViewOpenKeepsProgram()
+{
+    MessageRecorder recorder;
+    Form1 &window = Forms::get<Form1>();
+    window.Show();
+    QTest::mouseClick(&window.button(u"Command3"), Qt::LeftButton);
+    QVERIFY(Forms::isLoaded<Form3>());
+
+    QVERIFY(window.close());
+    QCOMPARE(programEndCount(), 0);
+    QVERIFY(!Forms::isLoaded<Form1>());
+
+    QVERIFY(Forms::get<Form3>().close());
+    QCOMPARE(programEndCount(), 1);
+    QVERIFY(Forms::loaded().empty());
+    QVERIFY(recorder.messages().empty());
+}
+
+void TestMainWindow::presentationNotPresent_data()
+{
+    QTest::addColumn<bool>("byKeyboard");
+
+    QTest::newRow("double-click") << false;
+    QTest::newRow("Enter key") << true;
+}
+
+void TestMainWindow::presentationNotPresent()
+{
+    QFETCH(bool, byKeyboard);
+
+    ProgramFolder folder;
+    QVERIFY(folder.withPlate());
+    App::setPathForTesting(folder.dir.path());
+    MessageRecorder recorder;
+    Form1 &window = Forms::get<Form1>();
+    auto &box = static_cast<PresentationBox &>(window.windowedControl(u"OLE1"));
+    QCOMPARE(box.sourcePath(), u"C:\\cd\\cd\\"_qs + DocumentName);
+    QVERIFY(box.toolTip().contains(u"PowerPoint.Show.8"_qs));
+    QVERIFY(box.findDocument().isEmpty());
+
+    if (byKeyboard)
+        QTest::keyClick(&box, Qt::Key_Return);
+    else
+        QTest::mouseDClick(&box, Qt::LeftButton);
+
+    QCOMPARE(recorder.messages().size(), size_t(1));
+    const UserMessage &message = recorder.messages().front();
+    QCOMPARE(message.kind, MessageKind::Information);
+    QVERIFY2(message.text.contains(DocumentName), qPrintable(message.text));
+}
+
+void TestMainWindow::presentationFoundBesideProgram()
+{
+    ProgramFolder folder;
+    QVERIFY(folder.withPlate());
+    App::setPathForTesting(folder.dir.path());
+    MessageRecorder recorder;
+    const QString document = folder.dir.filePath(DocumentName);
+    QFile file(document);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    const Form1 &window = Forms::get<Form1>();
+    const auto &box = static_cast<const PresentationBox &>(window.windowedControl(u"OLE1"));
+    QCOMPARE(box.findDocument(), document);
+    QVERIFY(recorder.messages().empty());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
