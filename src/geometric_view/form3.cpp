@@ -8,6 +8,7 @@
 #include "platform/forms.h"
 
 #include <QLineEdit>
+#include <QScreen>
 
 namespace {
 
@@ -59,6 +60,33 @@ Form3::Form3() : Form(layout())
     onClick(u"Command1", QStringLiteral("Form3.Command1_Click"), [this] { Command1_Click(); });
     onClick(u"Command2", QStringLiteral("Form3.Command2_Click"), [this] { Command2_Click(); });
     onClick(u"Command3", QStringLiteral("Form3.Command3_Click"), [this] { Command3_Click(); });
+}
+
+void Form3::showEvent(QShowEvent *event)
+{
+    if (!m_placed) {
+        m_placed = true;
+        placeBesideMainWindow();
+    }
+    Form::showEvent(event);
+}
+
+void Form3::placeBesideMainWindow()
+{
+    // The view first appears to the right of the main window, so the plate and the figure can be compared; on a
+    // narrow screen it keeps inside the screen and overlaps the main window's edge instead.
+    if (!Forms::isLoaded<Form1>() || !Forms::get<Form1>().isVisible())
+        return;
+    const QRect main = Forms::get<Form1>().frameGeometry();
+    const QScreen *screen = Forms::get<Form1>().screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    constexpr int gap = 8;
+    int x = main.right() + 1 + gap;
+    x = std::max(available.left(), std::min(x, available.right() + 1 - frameGeometry().width()));
+    const int y = std::max(available.top(), main.top());
+    move(x, y);
 }
 
 void Form3::Form_Load()

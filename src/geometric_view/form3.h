@@ -25,7 +25,11 @@ public:
 
 protected:
     void Form_Load() override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void drawPositionLine(double degrees, const QColor &color);
+    void placeBesideMainWindow();
+
+    bool m_placed = false;
 };
