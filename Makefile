@@ -41,3 +41,24 @@ deps:
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The performance yardstick: start-up against a bare Qt window (first paint seen through the X DAMAGE extension,
+# memory once idle) and the cost of each procedure, from a Release build. It reports; it is not a test.
+BENCH_DIR ?= build-bench
+BENCH_PACKAGES := libxcb-damage0-dev
+
+.PHONY: bench bench-deps
+
+bench: deps bench-deps
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DASTROLABE_BUILD_BENCH=ON
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target astrolabe-simulator bare_window first_paint bench_procedures
+	bench/run_bench.sh $(BENCH_DIR)/bin
+
+bench-deps:
+	@missing=$$(for p in $(BENCH_PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi

@@ -213,7 +213,7 @@ Form::PaintedControl &Form::paintedControl(QStringView controlName, ControlKind 
 void Form::setPicture(QStringView imageName, const QImage &picture)
 {
     PaintedControl &image = paintedControl(imageName, ControlKind::Image);
-    image.picture = picture;
+    image.pictureKey = picture.cacheKey();
     // Scaled once here rather than at every repaint.
     const qreal ratio = deviceRatioOf(*this);
     QPixmap scaled = QPixmap::fromImage(picture.scaled(image.rect.size() * ratio, Qt::IgnoreAspectRatio,
@@ -233,13 +233,13 @@ void Form::setImageVisible(QStringView imageName, bool visible)
 bool Form::imageHasPicture(QStringView imageName) const
 {
     const PaintedControl *image = findPaintedControl(imageName);
-    return image && !image->picture.isNull();
+    return image && image->pictureKey != 0;
 }
 
 qint64 Form::pictureCacheKey(QStringView imageName) const
 {
     const PaintedControl *image = findPaintedControl(imageName);
-    return image ? image->picture.cacheKey() : 0;
+    return image ? image->pictureKey : 0;
 }
 
 void Form::onClick(QStringView controlName, const QString &procedureName, std::function<void()> procedure)

@@ -70,8 +70,8 @@ private:
         const ControlDesign *design;
         QRect rect; // logical pixels
         QFont font;
-        QImage picture; // images only
-        QPixmap scaledPicture; // the picture at the box's device size, made when set
+        qint64 pictureKey = 0; // images only: the cache key of the picture set, 0 for none
+        QPixmap scaledPicture; // the picture at the box's device size, made when set; only this is kept
         bool visible = true;
     };
 
