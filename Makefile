@@ -42,6 +42,53 @@ deps:
 clean:
 	rm -rf $(BUILD_DIR)
 
+# The fuzzers: libFuzzer from Debian's clang, each target run for FUZZ_SECONDS on a copy of its seed corpus, so the
+# tree is not written to. A failing input is kept and its path printed.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := fuzz_number_rules fuzz_solver fuzz_figure_geometry
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+
+.PHONY: fuzz fuzz-deps test-sanitize
+
+fuzz: deps fuzz-deps
+	cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	@for target in $(FUZZ_TARGETS); do \
+	    work=$$(mktemp -d) && mkdir $$work/corpus && cp fuzz/corpus/$$target/* $$work/corpus/ || exit 1; \
+	    echo "== $$target for $(FUZZ_SECONDS) s"; \
+	    if ! $(FUZZ_DIR)/$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	            -artifact_prefix=$$work/ $$work/corpus 2>$$work/log; then \
+	        tail -n 40 $$work/log; echo "$$target FAILED: the input and the log are in $$work"; exit 1; \
+	    fi; \
+	    grep -E '^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units)' $$work/log; \
+	    rm -rf $$work; \
+	done
+
+fuzz-deps:
+	@missing=$$(for p in $(FUZZ_PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+# Every test under AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer. Leaks that the libraries under
+# Qt keep until exit are suppressed by tests/lsan.supp; our own code is never suppressed.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+                UBSAN_OPTIONS=print_stacktrace=1
+# A regular expression of tests to leave out, e.g. SANITIZE_EXCLUDE=smoke where Xvfb misbehaves.
+SANITIZE_EXCLUDE ?=
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)"
+	$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure \
+	    --timeout $(CTEST_TIMEOUT) $(if $(SANITIZE_EXCLUDE),-E '$(SANITIZE_EXCLUDE)')
+
 # The performance yardstick: start-up against a bare Qt window (first paint seen through the X DAMAGE extension,
 # memory once idle) and the cost of each procedure, from a Release build. It reports; it is not a test.
 BENCH_DIR ?= build-bench

@@ -35,9 +35,18 @@ double readNumber(QStringView text)
         ++i;
     }
 
-    // Mantissa digits go into an ASCII buffer for std::from_chars, which ignores the locale. Leading zeros of the
-    // whole part are dropped, so a field of a million zeros stays a short read.
-    std::string mantissa;
+    // The significant digits go into an ASCII buffer for std::from_chars, which ignores the locale. 768 significant
+    // digits decide the nearest double; beyond them only whether any further digit is non-zero matters, so the
+    // rest is folded into one sticky digit and a field of a million digits stays a short read.
+    constexpr std::size_t keptDigits = 800;
+    std::string digits;
+    bool droppedNonZero = false;
+    auto keep = [&](QChar digit) {
+        if (digits.size() < keptDigits)
+            digits += char(digit.unicode());
+        else if (digit != u'0')
+            droppedNonZero = true;
+    };
     bool anyDigit = false;
     long long wholeDigits = 0; // significant digits before the point
     long long leadingFractionZeros = 0; // zeros right after the point before the first significant digit
@@ -46,28 +55,23 @@ double readNumber(QStringView text)
         anyDigit = true;
         if (text[i] != u'0' || significantSeen) {
             significantSeen = true;
-            mantissa += char(text[i].unicode());
+            keep(text[i]);
             ++wholeDigits;
         }
         ++i;
     }
     if (i < n && text[i] == u'.') {
-        qsizetype j = i + 1;
-        std::string fraction;
-        while (j < n && isDigit(text[j])) {
+        ++i;
+        while (i < n && isDigit(text[i])) {
             anyDigit = true;
-            if (!significantSeen && text[j] == u'0')
+            if (!significantSeen && text[i] == u'0') {
                 ++leadingFractionZeros;
-            else
+            } else {
                 significantSeen = true;
-            fraction += char(text[j].unicode());
-            ++j;
+                keep(text[i]);
+            }
+            ++i;
         }
-        if (!fraction.empty()) {
-            mantissa += '.';
-            mantissa += fraction;
-        }
-        i = j;
     }
     if (!anyDigit)
         return 0.0;
@@ -102,10 +106,18 @@ double readNumber(QStringView text)
     if (magnitude < -400)
         return negative ? -0.0 : 0.0;
 
-    if (mantissa.front() == '.')
-        mantissa.insert(0, 1, '0');
+    // Scientific form: the first significant digit, the point, the others, the sticky digit, the exponent.
+    std::string mantissa;
+    mantissa.reserve(digits.size() + 8);
+    mantissa += digits.front();
+    if (digits.size() > 1) {
+        mantissa += '.';
+        mantissa.append(digits, 1);
+        if (droppedNonZero)
+            mantissa += '1';
+    }
     mantissa += 'e';
-    mantissa += std::to_string(exponent);
+    mantissa += std::to_string(magnitude);
 
     double value = 0.0;
     const auto [end, error] = std::from_chars(mantissa.data(), mantissa.data() + mantissa.size(), value);
@@ -130,6 +142,11 @@ QString numberText(double value)
         raiseOverflow();
     if (value == 0.0)
         return QStringLiteral("0");
+    // At 15 digits the largest doubles round up to 1.79769313486232E+308, beyond the double range, and that text
+    // would overflow when read back: they are written as the largest 15-digit number within the range.
+    constexpr double largestWritable = 1.79769313486231e308;
+    if (std::fabs(value) > largestWritable)
+        value = std::copysign(largestWritable, value);
 
     // Round to 15 significant digits first; the exponent of the rounded value decides the form. std::to_chars
     // writes a full stop whatever the locale.
