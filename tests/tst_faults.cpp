@@ -11,6 +11,9 @@
 #include "platform/runtime_error.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -121,6 +124,7 @@ private slots:
     void hostileInput();
     void damagedPlatePicture_data();
     void damagedPlatePicture();
+    void longPasteKeptWhole();
 };
 
 void FaultsTest::cleanupTestCase()
@@ -401,6 +405,26 @@ void FaultsTest::damagedPlatePicture()
     QVERIFY2(recorder.messages().empty(), qPrintable(firstMessage(recorder)));
     QVERIFY(main.pictureCacheKey(u"Image1") != picture);
     compareFields(before, {});
+}
+
+// A mebibyte pasted into a field is kept whole, and the buttons read it quickly.
+void FaultsTest::longPasteKeptWhole()
+{
+    MessageRecorder recorder;
+    Form1 &main = Forms::get<Form1>();
+    const QString sun = QStringLiteral("37.5") + QString(1 << 20, u'0');
+    QGuiApplication::clipboard()->setText(sun);
+    main.Text1().setFocus();
+    main.Text1().paste();
+    QCOMPARE(main.Text1().text().size(), sun.size());
+
+    QElapsedTimer timer;
+    timer.start();
+    main.Command4_Click();
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(main.Text5().text(), QStringLiteral("14  30"));
+    QCOMPARE(main.Text1().text(), sun);
+    QVERIFY(recorder.messages().empty());
 }
 
 QTEST_MAIN(FaultsTest)

@@ -9,6 +9,9 @@
 // A window's layout as data: every control with its place in twips, as the window's designer laid it out. The
 // forms layer turns a table into a window; nothing else places controls.
 
+// The longest text a text box takes: far beyond anything typed or pasted, so nothing a user puts in is cut.
+inline constexpr int MaxFieldLength = 16 * 1024 * 1024;
+
 inline constexpr double TwipsPerPixel = 15.0; // at 96 dots per inch; Qt scales logical pixels for high DPI
 
 enum class ControlKind {

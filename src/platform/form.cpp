@@ -119,6 +119,8 @@ QWidget *Form::createWindowedControl(const ControlDesign &control)
     switch (control.kind) {
     case ControlKind::TextBox: {
         auto *box = new QLineEdit(control.caption, this);
+        // Qt's default limit of 32,767 characters would silently cut a long paste short.
+        box->setMaxLength(MaxFieldLength);
         widget = box;
         break;
     }
