@@ -14,6 +14,17 @@ PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
+# Installs those of the given Debian packages that are not installed yet; does nothing when all are.
+define install_missing
+missing=$$(for p in $(1); do \
+    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; done); \
+if [ -n "$$missing" ]; then \
+    echo "Installing:" $$missing; \
+    $(SUDO) apt-get update && \
+    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+fi
+endef
+
 .PHONY: run test build deps clean
 
 run: build
@@ -31,13 +42,7 @@ install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 deps:
-	@missing=$$(for p in $(PACKAGES); do \
-	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	    echo "Installing:" $$missing; \
-	    $(SUDO) apt-get update && \
-	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
-	fi
+	@$(call install_missing,$(PACKAGES))
 
 clean:
 	rm -rf $(BUILD_DIR)
@@ -66,13 +71,7 @@ fuzz: deps fuzz-deps
 	done
 
 fuzz-deps:
-	@missing=$$(for p in $(FUZZ_PACKAGES); do \
-	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	    echo "Installing:" $$missing; \
-	    $(SUDO) apt-get update && \
-	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
-	fi
+	@$(call install_missing,$(FUZZ_PACKAGES))
 
 # Every test under AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer. Leaks that the libraries under
 # Qt keep until exit are suppressed by tests/lsan.supp; our own code is never suppressed.
@@ -102,10 +101,4 @@ bench: deps bench-deps
 	bench/run_bench.sh $(BENCH_DIR)/bin
 
 bench-deps:
-	@missing=$$(for p in $(BENCH_PACKAGES); do \
-	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	    echo "Installing:" $$missing; \
-	    $(SUDO) apt-get update && \
-	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
-	fi
+	@$(call install_missing,$(BENCH_PACKAGES))
