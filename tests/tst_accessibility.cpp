@@ -42,6 +42,7 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { quietOffscreenRaiseWarnings(); }
     void init() { resetProgramState(); }
     void cleanup() { resetProgramState(); }
 

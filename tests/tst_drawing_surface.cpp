@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/app.h"
 #include "platform/form.h"
+#include "test_support.h"
 
 #include <QTest>
 
@@ -99,6 +100,7 @@ class TestDrawingSurface : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { quietOffscreenRaiseWarnings(); }
     void lineBetweenItsEnds_data();
     void lineBetweenItsEnds();
     void drawStylePattern_data();

@@ -21,13 +21,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <map>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-using Fields = std::map<QString, QString>; // "Form1.Text4" -> text
 
 const QString Max = u"1.7976931348623157e308"_s;
 // Written as the largest 15-digit number that reads back within the range.
@@ -40,49 +36,32 @@ int inputsTried = 0;
 int inputsFaulted = 0;
 int picturesTried = 0;
 
-QtMessageHandler testlibHandler = nullptr;
-
-// The offscreen platform cannot raise a window, and says so at every Show.
-void dropRaiseWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+// The main window on screen with the three quantities, and texts in every other field, so that any stray write
+// shows.
+Form1 &showMainWindow(const QString &sun, const QString &moon, const QString &phase)
 {
-    if (!message.contains(u"does not support raise()"))
-        testlibHandler(type, context, message);
-}
-
-// Texts in every field that no row writes, so that any stray write shows.
-void fillUntouchedFields(Form1 &main)
-{
+    Form1 &main = Forms::get<Form1>();
+    main.Show();
+    main.Text1().setText(sun);
+    main.Text2().setText(moon);
+    main.Text3().setText(phase);
     main.Text4().setText(u"old formula"_s);
     main.Text5().setText(u"old hour"_s);
     for (int n = 6; n <= 9; ++n)
         main.textBox(u"Text%1"_s.arg(n)).setText(u"kept %1"_s.arg(n));
-}
-
-Fields snapshot()
-{
-    Fields fields;
-    for (Form *form : Forms::loaded()) {
-        for (QLineEdit *box : form->findChildren<QLineEdit *>())
-            fields[form->name() + u'.' + box->objectName()] = box->text();
-    }
-    return fields;
+    return main;
 }
 
 // Every field as before, except those the procedure wrote, which hold what it wrote.
-void compareFields(const Fields &before, const QStringList &written)
+void compareFields(const FieldTexts &before, const QStringList &written)
 {
-    Fields expected = before;
+    FieldTexts expected = before;
     for (const QString &write : written) {
         const qsizetype equals = write.indexOf(u'=');
         QVERIFY2(expected.count(write.left(equals)), qPrintable(write));
         expected[write.left(equals)] = write.mid(equals + 1);
     }
-    const Fields after = snapshot();
-    QCOMPARE(after.size(), expected.size());
-    for (const auto &[field, text] : expected) {
-        QVERIFY2(after.at(field) == text,
-                 qPrintable(u"%1 holds \"%2\", expected \"%3\""_s.arg(field, after.at(field), text)));
-    }
+    compareFieldTexts(expected);
 }
 
 QString firstMessage(const MessageRecorder &recorder)
@@ -116,7 +95,7 @@ class FaultsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { testlibHandler = qInstallMessageHandler(dropRaiseWarnings); }
+    void initTestCase() { quietOffscreenRaiseWarnings(); }
     void init() { resetProgramState(); }
     void cleanup() { resetProgramState(); }
     void cleanupTestCase();
@@ -129,7 +108,6 @@ private slots:
 
 void FaultsTest::cleanupTestCase()
 {
-    qInstallMessageHandler(testlibHandler);
     qDebug().noquote() << u"faults: %1 hostile inputs tried in the handlers (%2 raised the overflow), %3 damaged "
                           u"plate pictures tried"_s.arg(inputsTried)
                               .arg(inputsFaulted)
@@ -145,10 +123,6 @@ void FaultsTest::hostileInput_data()
     QTest::addColumn<int>("error"); // 0: none
     QTest::addColumn<QStringList>("written");
 
-    const QStringList solverFault = {u"Form1.Text5="_s};
-    auto solved = [](const QString &field, const QString &text, const QString &formula) {
-        return QStringList{u"Form1.Text5="_s, u"Form1.%1=%2"_s.arg(field, text), u"Form1.Text4="_s + formula};
-    };
     auto row = [](const char *name, const char *button, const QString &sun, const QString &moon,
                   const QString &phase, int error, const QStringList &written) {
         QTest::newRow(name) << QString::fromLatin1(button) << sun << moon << phase << error << written;
@@ -156,106 +130,113 @@ void FaultsTest::hostileInput_data()
     const int Overflow = RuntimeError::Overflow;
 
     // The solver clears the solar hour first, then faults before writing anything else.
-    row("solve A: Moon at the largest double", "Form1.Command1", u"1"_s, Max, u""_s, Overflow, solverFault);
-    row("solve B: 1e308 and -1e308", "Form1.Command1", u"1e308"_s, u"-1e308"_s, u""_s, Overflow, solverFault);
-    row("solve B: -max and max", "Form1.Command1", u"-"_s + Max, Max, u""_s, Overflow, solverFault);
-    row("solve B: Sun 1e400", "Form1.Command1", u"1e400"_s, u"90"_s, u""_s, Overflow, solverFault);
-    row("solve B: Moon -1e400", "Form1.Command1", u"90"_s, u"-1e400"_s, u""_s, Overflow, solverFault);
-    row("solve B: 1e308 twice", "Form1.Command1", u"1e308"_s, u"1e308"_s, u""_s, 0, solved(u"Text3"_s, u"0"_s, Phase));
-    row("solve B: Sun 1e-400 reads 0", "Form1.Command1", u"1e-400"_s, u"90"_s, u""_s, 0,
-        solved(u"Text3"_s, u"7"_s, Phase));
-    row("solve A: Sun +.5", "Form1.Command1", u"+.5"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"21"_s, Phase));
-    row("solve B: Sun -0 is not above 0", "Form1.Command1", u"-0"_s, u"90"_s, u""_s, 0,
-        solved(u"Text3"_s, u"7"_s, Phase));
-    row("solve B: Sun a lone point", "Form1.Command1", u"."_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
-    row("solve B: Sun a lone minus", "Form1.Command1", u"-"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
-    row("solve A: Sun after a tab", "Form1.Command1", u"\t30"_s, u"120"_s, u""_s, 0,
-        solved(u"Text3"_s, u"21"_s, Phase));
-    row("solve B: Sun after a no-break space reads 0", "Form1.Command1", u"\u00a030"_s, u"120"_s, u""_s, 0,
-        solved(u"Text3"_s, u"9"_s, Phase));
-    row("solve B: Sun after an ideographic space reads 0", "Form1.Command1", u"\u300030"_s, u"120"_s, u""_s, 0,
-        solved(u"Text3"_s, u"9"_s, Phase));
-    row("solve B: Sun in Arabic-Indic digits reads 0", "Form1.Command1", u"\u0663\u0660"_s, u"120"_s, u""_s, 0,
-        solved(u"Text3"_s, u"9"_s, Phase));
-    row("solve B: Sun in full-width digits reads 0", "Form1.Command1", u"\uff13\uff10"_s, u"120"_s, u""_s, 0,
-        solved(u"Text3"_s, u"9"_s, Phase));
-    row("solve B: Sun letters", "Form1.Command1", u"abc"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
-    row("solve C: 1e308 and phase 1e308", "Form1.Command1", u""_s, u"1e308"_s, u"1e308"_s, Overflow, solverFault);
-    row("solve C: -1e308 and phase -1e308", "Form1.Command1", u""_s, u"-1e308"_s, u"-1e308"_s, Overflow,
-        solverFault);
-    row("solve C: phase 1e400", "Form1.Command1", u""_s, u"10"_s, u"1e400"_s, Overflow, solverFault);
-    row("solve C: Moon at the largest double", "Form1.Command1", u""_s, Max, u"28"_s, 0,
-        solved(u"Text1"_s, MaxText, Sun));
-    row("solve C: phase +.5", "Form1.Command1", u""_s, u"10"_s, u"+.5"_s, 0, solved(u"Text1"_s, u"16"_s, Sun));
-    row("solve C: phase a lone point", "Form1.Command1", u""_s, u"10"_s, u"."_s, 0, solved(u"Text1"_s, u"10"_s, Sun));
-    row("solve C: phase -0", "Form1.Command1", u""_s, u"10"_s, u"-0"_s, 0, solved(u"Text1"_s, u"10"_s, Sun));
-    row("solve C: phase in Arabic-Indic digits", "Form1.Command1", u""_s, u"10"_s, u"\u0661"_s, 0,
-        solved(u"Text1"_s, u"10"_s, Sun));
-    row("solve D: -1e308 and phase 1e308", "Form1.Command1", u"-1e308"_s, u""_s, u"1e308"_s, Overflow,
-        solverFault);
-    row("solve D: 1e308 and phase -1e308", "Form1.Command1", u"1e308"_s, u""_s, u"-1e308"_s, Overflow,
-        solverFault);
-    row("solve D: phase -1e400", "Form1.Command1", u"30"_s, u""_s, u"-1e400"_s, Overflow, solverFault);
-    row("solve D: Sun at minus the largest double", "Form1.Command1", u"-"_s + Max, u""_s, u"1"_s, 0,
-        solved(u"Text2"_s, u"-"_s + MaxText, Moon));
-    row("solve D: phase after a tab", "Form1.Command1", u"30"_s, u""_s, u"\t21"_s, 0,
-        solved(u"Text2"_s, u"120"_s, Moon));
-    row("solve D: phase in Arabic-Indic digits", "Form1.Command1", u"30"_s, u""_s, u"\u0662\u0661"_s, 0,
-        solved(u"Text2"_s, u"30"_s, Moon));
+    auto solverRow = [&](const char *name, const QString &sun, const QString &moon, const QString &phase,
+                         int error, const QStringList &written) {
+        row(name, "Form1.Command1", sun, moon, phase, error, written);
+    };
+    auto solverFault = [&](const char *name, const QString &sun, const QString &moon, const QString &phase) {
+        solverRow(name, sun, moon, phase, Overflow, {u"Form1.Text5="_s});
+    };
+    auto solved = [](const QString &field, const QString &text, const QString &formula) {
+        return QStringList{u"Form1.Text5="_s, u"Form1.%1=%2"_s.arg(field, text), u"Form1.Text4="_s + formula};
+    };
+    solverFault("solve A: Moon at the largest double", u"1"_s, Max, u""_s);
+    solverFault("solve B: 1e308 and -1e308", u"1e308"_s, u"-1e308"_s, u""_s);
+    solverFault("solve B: -max and max", u"-"_s + Max, Max, u""_s);
+    solverFault("solve B: Sun 1e400", u"1e400"_s, u"90"_s, u""_s);
+    solverFault("solve B: Moon -1e400", u"90"_s, u"-1e400"_s, u""_s);
+    solverRow("solve B: 1e308 twice", u"1e308"_s, u"1e308"_s, u""_s, 0, solved(u"Text3"_s, u"0"_s, Phase));
+    solverRow("solve B: Sun 1e-400 reads 0", u"1e-400"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    solverRow("solve A: Sun +.5", u"+.5"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"21"_s, Phase));
+    solverRow("solve B: Sun -0 is not above 0", u"-0"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    solverRow("solve B: Sun a lone point", u"."_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    solverRow("solve B: Sun a lone minus", u"-"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    solverRow("solve A: Sun after a tab", u"\t30"_s, u"120"_s, u""_s, 0, solved(u"Text3"_s, u"21"_s, Phase));
+    solverRow("solve B: Sun after a no-break space reads 0", u"\u00a030"_s, u"120"_s, u""_s, 0,
+              solved(u"Text3"_s, u"9"_s, Phase));
+    solverRow("solve B: Sun after an ideographic space reads 0", u"\u300030"_s, u"120"_s, u""_s, 0,
+              solved(u"Text3"_s, u"9"_s, Phase));
+    solverRow("solve B: Sun in Arabic-Indic digits reads 0", u"\u0663\u0660"_s, u"120"_s, u""_s, 0,
+              solved(u"Text3"_s, u"9"_s, Phase));
+    solverRow("solve B: Sun in full-width digits reads 0", u"\uff13\uff10"_s, u"120"_s, u""_s, 0,
+              solved(u"Text3"_s, u"9"_s, Phase));
+    solverRow("solve B: Sun letters", u"abc"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    solverFault("solve C: 1e308 and phase 1e308", u""_s, u"1e308"_s, u"1e308"_s);
+    solverFault("solve C: -1e308 and phase -1e308", u""_s, u"-1e308"_s, u"-1e308"_s);
+    solverFault("solve C: phase 1e400", u""_s, u"10"_s, u"1e400"_s);
+    solverRow("solve C: Moon at the largest double", u""_s, Max, u"28"_s, 0, solved(u"Text1"_s, MaxText, Sun));
+    solverRow("solve C: phase +.5", u""_s, u"10"_s, u"+.5"_s, 0, solved(u"Text1"_s, u"16"_s, Sun));
+    solverRow("solve C: phase a lone point", u""_s, u"10"_s, u"."_s, 0, solved(u"Text1"_s, u"10"_s, Sun));
+    solverRow("solve C: phase -0", u""_s, u"10"_s, u"-0"_s, 0, solved(u"Text1"_s, u"10"_s, Sun));
+    solverRow("solve C: phase in Arabic-Indic digits", u""_s, u"10"_s, u"\u0661"_s, 0,
+              solved(u"Text1"_s, u"10"_s, Sun));
+    solverFault("solve D: -1e308 and phase 1e308", u"-1e308"_s, u""_s, u"1e308"_s);
+    solverFault("solve D: 1e308 and phase -1e308", u"1e308"_s, u""_s, u"-1e308"_s);
+    solverFault("solve D: phase -1e400", u"30"_s, u""_s, u"-1e400"_s);
+    solverRow("solve D: Sun at minus the largest double", u"-"_s + Max, u""_s, u"1"_s, 0,
+              solved(u"Text2"_s, u"-"_s + MaxText, Moon));
+    solverRow("solve D: phase after a tab", u"30"_s, u""_s, u"\t21"_s, 0, solved(u"Text2"_s, u"120"_s, Moon));
+    solverRow("solve D: phase in Arabic-Indic digits", u"30"_s, u""_s, u"\u0662\u0661"_s, 0,
+              solved(u"Text2"_s, u"30"_s, Moon));
 
     // The solar hour writes only its own field, and only when nothing faulted.
-    auto hour = [](const QString &text) { return QStringList{u"Form1.Text5="_s + text}; };
-    row("solar hour: the largest double", "Form1.Command4", Max, u""_s, u""_s, 0, hour(u"1.19846208990821E+307"_s));
-    row("solar hour: minus the largest double", "Form1.Command4", u"-"_s + Max, u""_s, u""_s, 0,
-        hour(u"-1.19846208990821E+307"_s));
-    row("solar hour: just beyond the largest double", "Form1.Command4", u"1.797693134862316e308"_s, u""_s, u""_s,
-        Overflow, {});
-    row("solar hour: 1e400", "Form1.Command4", u"1e400"_s, u""_s, u""_s, Overflow, {});
-    row("solar hour: -1e400", "Form1.Command4", u"-1e400"_s, u""_s, u""_s, Overflow, {});
-    row("solar hour: 1e308", "Form1.Command4", u"1e308"_s, u""_s, u""_s, 0, hour(u"6.66666666666667E+306"_s));
-    row("solar hour: 1e-400", "Form1.Command4", u"1e-400"_s, u""_s, u""_s, 0, hour(u"12"_s));
-    row("solar hour: -0", "Form1.Command4", u"-0"_s, u""_s, u""_s, 0, hour(u"12"_s));
-    row("solar hour: +.5", "Form1.Command4", u"+.5"_s, u""_s, u""_s, 0, hour(u"12  2"_s));
-    row("solar hour: a lone point", "Form1.Command4", u"."_s, u""_s, u""_s, 0, hour(u"12"_s));
-    row("solar hour: a lone minus", "Form1.Command4", u"-"_s, u""_s, u""_s, 0, hour(u"12"_s));
-    row("solar hour: after a tab", "Form1.Command4", u"\t37.5"_s, u""_s, u""_s, 0, hour(u"14  30"_s));
-    row("solar hour: after a no-break space", "Form1.Command4", u"\u00a037.5"_s, u""_s, u""_s, 0, hour(u"12"_s));
-    row("solar hour: Arabic-Indic digits", "Form1.Command4", u"\u0663\u0667.\u0665"_s, u""_s, u""_s, 0,
-        hour(u"12"_s));
-    row("solar hour: full-width digits", "Form1.Command4", u"\uff13\uff17.\uff15"_s, u""_s, u""_s, 0, hour(u"12"_s));
-    row("solar hour: letters", "Form1.Command4", u"abc"_s, u""_s, u""_s, 0, hour(u"12"_s));
+    auto hourRow = [&](const char *name, const QString &sun, const QString &written) {
+        row(name, "Form1.Command4", sun, u""_s, u""_s, 0, {u"Form1.Text5="_s + written});
+    };
+    auto hourFault = [&](const char *name, const QString &sun) {
+        row(name, "Form1.Command4", sun, u""_s, u""_s, Overflow, {});
+    };
+    hourRow("solar hour: the largest double", Max, u"1.19846208990821E+307"_s);
+    hourRow("solar hour: minus the largest double", u"-"_s + Max, u"-1.19846208990821E+307"_s);
+    hourFault("solar hour: just beyond the largest double", u"1.797693134862316e308"_s);
+    hourFault("solar hour: 1e400", u"1e400"_s);
+    hourFault("solar hour: -1e400", u"-1e400"_s);
+    hourRow("solar hour: 1e308", u"1e308"_s, u"6.66666666666667E+306"_s);
+    hourRow("solar hour: 1e-400", u"1e-400"_s, u"12"_s);
+    hourRow("solar hour: -0", u"-0"_s, u"12"_s);
+    hourRow("solar hour: +.5", u"+.5"_s, u"12  2"_s);
+    hourRow("solar hour: a lone point", u"."_s, u"12"_s);
+    hourRow("solar hour: a lone minus", u"-"_s, u"12"_s);
+    hourRow("solar hour: after a tab", u"\t37.5"_s, u"14  30"_s);
+    hourRow("solar hour: after a no-break space", u"\u00a037.5"_s, u"12"_s);
+    hourRow("solar hour: Arabic-Indic digits", u"\u0663\u0667.\u0665"_s, u"12"_s);
+    hourRow("solar hour: full-width digits", u"\uff13\uff17.\uff15"_s, u"12"_s);
+    hourRow("solar hour: letters", u"abc"_s, u"12"_s);
 
-    // A line button writes the number it read into its box, then draws; the drawing may fault.
+    // A line button writes the number it read into its box, then draws; the drawing may fault. A number that
+    // cannot be read writes nothing.
+    auto moonLine = [&](const char *name, const QString &moon, int error, const QStringList &written) {
+        row(name, "Form3.Command1", u""_s, moon, u""_s, error, written);
+    };
+    auto sunLine = [&](const char *name, const QString &sun, int error, const QStringList &written) {
+        row(name, "Form3.Command2", sun, u""_s, u""_s, error, written);
+    };
     auto moonBox = [](const QString &text) { return QStringList{u"Form3.Text3="_s + text}; };
     auto sunBox = [](const QString &text) { return QStringList{u"Form3.Text1="_s + text}; };
-    row("Moon's line: 1e308", "Form3.Command1", u""_s, u"1e308"_s, u""_s, Overflow, moonBox(u"1E+308"_s));
-    row("Moon's line: -1e308", "Form3.Command1", u""_s, u"-1e308"_s, u""_s, Overflow, moonBox(u"-1E+308"_s));
-    row("Moon's line: the largest double", "Form3.Command1", u""_s, Max, u""_s, Overflow, moonBox(MaxText));
-    row("Moon's line: 2.9e307 overflows in radians", "Form3.Command1", u""_s, u"2.9e307"_s, u""_s, Overflow,
-        moonBox(u"2.9E+307"_s));
-    row("Moon's line: 2.8e307 still draws", "Form3.Command1", u""_s, u"2.8e307"_s, u""_s, 0, moonBox(u"2.8E+307"_s));
-    row("Moon's line: 1e400", "Form3.Command1", u""_s, u"1e400"_s, u""_s, Overflow, {});
-    row("Moon's line: -1e400", "Form3.Command1", u""_s, u"-1e400"_s, u""_s, Overflow, {});
-    row("Moon's line: 1e-400", "Form3.Command1", u""_s, u"1e-400"_s, u""_s, 0, moonBox(u"0"_s));
-    row("Moon's line: -0", "Form3.Command1", u""_s, u"-0"_s, u""_s, 0, moonBox(u"0"_s));
-    row("Moon's line: +.5", "Form3.Command1", u""_s, u"+.5"_s, u""_s, 0, moonBox(u"0.5"_s));
-    row("Moon's line: a lone minus", "Form3.Command1", u""_s, u"-"_s, u""_s, 0, moonBox(u"0"_s));
-    row("Moon's line: after a tab", "Form3.Command1", u""_s, u"\t90"_s, u""_s, 0, moonBox(u"90"_s));
-    row("Moon's line: full-width digits", "Form3.Command1", u""_s, u"\uff11\uff12"_s, u""_s, 0, moonBox(u"0"_s));
-    row("Moon's line: letters", "Form3.Command1", u""_s, u"abc"_s, u""_s, 0, moonBox(u"0"_s));
-    row("Sun's line: 1e308", "Form3.Command2", u"1e308"_s, u""_s, u""_s, Overflow, sunBox(u"1E+308"_s));
-    row("Sun's line: minus the largest double", "Form3.Command2", u"-"_s + Max, u""_s, u""_s, Overflow,
-        sunBox(u"-"_s + MaxText));
-    row("Sun's line: -2.9e307 overflows in radians", "Form3.Command2", u"-2.9e307"_s, u""_s, u""_s, Overflow,
-        sunBox(u"-2.9E+307"_s));
-    row("Sun's line: -2.8e307 still draws", "Form3.Command2", u"-2.8e307"_s, u""_s, u""_s, 0,
-        sunBox(u"-2.8E+307"_s));
-    row("Sun's line: 1e400", "Form3.Command2", u"1e400"_s, u""_s, u""_s, Overflow, {});
-    row("Sun's line: 1e-400", "Form3.Command2", u"1e-400"_s, u""_s, u""_s, 0, sunBox(u"0"_s));
-    row("Sun's line: +.5", "Form3.Command2", u"+.5"_s, u""_s, u""_s, 0, sunBox(u"0.5"_s));
-    row("Sun's line: a lone point", "Form3.Command2", u"."_s, u""_s, u""_s, 0, sunBox(u"0"_s));
-    row("Sun's line: after a no-break space", "Form3.Command2", u"\u00a090"_s, u""_s, u""_s, 0, sunBox(u"0"_s));
-    row("Sun's line: Arabic-Indic digits", "Form3.Command2", u"\u0669\u0660"_s, u""_s, u""_s, 0, sunBox(u"0"_s));
+    moonLine("Moon's line: 1e308", u"1e308"_s, Overflow, moonBox(u"1E+308"_s));
+    moonLine("Moon's line: -1e308", u"-1e308"_s, Overflow, moonBox(u"-1E+308"_s));
+    moonLine("Moon's line: the largest double", Max, Overflow, moonBox(MaxText));
+    moonLine("Moon's line: 2.9e307 overflows in radians", u"2.9e307"_s, Overflow, moonBox(u"2.9E+307"_s));
+    moonLine("Moon's line: 2.8e307 still draws", u"2.8e307"_s, 0, moonBox(u"2.8E+307"_s));
+    moonLine("Moon's line: 1e400", u"1e400"_s, Overflow, {});
+    moonLine("Moon's line: -1e400", u"-1e400"_s, Overflow, {});
+    moonLine("Moon's line: 1e-400", u"1e-400"_s, 0, moonBox(u"0"_s));
+    moonLine("Moon's line: -0", u"-0"_s, 0, moonBox(u"0"_s));
+    moonLine("Moon's line: +.5", u"+.5"_s, 0, moonBox(u"0.5"_s));
+    moonLine("Moon's line: a lone minus", u"-"_s, 0, moonBox(u"0"_s));
+    moonLine("Moon's line: after a tab", u"\t90"_s, 0, moonBox(u"90"_s));
+    moonLine("Moon's line: full-width digits", u"\uff11\uff12"_s, 0, moonBox(u"0"_s));
+    moonLine("Moon's line: letters", u"abc"_s, 0, moonBox(u"0"_s));
+    sunLine("Sun's line: 1e308", u"1e308"_s, Overflow, sunBox(u"1E+308"_s));
+    sunLine("Sun's line: minus the largest double", u"-"_s + Max, Overflow, sunBox(u"-"_s + MaxText));
+    sunLine("Sun's line: -2.9e307 overflows in radians", u"-2.9e307"_s, Overflow, sunBox(u"-2.9E+307"_s));
+    sunLine("Sun's line: -2.8e307 still draws", u"-2.8e307"_s, 0, sunBox(u"-2.8E+307"_s));
+    sunLine("Sun's line: 1e400", u"1e400"_s, Overflow, {});
+    sunLine("Sun's line: 1e-400", u"1e-400"_s, 0, sunBox(u"0"_s));
+    sunLine("Sun's line: +.5", u"+.5"_s, 0, sunBox(u"0.5"_s));
+    sunLine("Sun's line: a lone point", u"."_s, 0, sunBox(u"0"_s));
+    sunLine("Sun's line: after a no-break space", u"\u00a090"_s, 0, sunBox(u"0"_s));
+    sunLine("Sun's line: Arabic-Indic digits", u"\u0669\u0660"_s, 0, sunBox(u"0"_s));
 
     // The phase ring uses neither number, so only reading them can fault.
     row("phase ring: the largest doubles", "Form3.Command3", Max, u"-"_s + Max, u""_s, 0,
@@ -278,12 +259,7 @@ void FaultsTest::hostileInput()
     QFETCH(int, error);
     QFETCH(QStringList, written);
 
-    Form1 &main = Forms::get<Form1>();
-    main.Show();
-    main.Text1().setText(sun);
-    main.Text2().setText(moon);
-    main.Text3().setText(phase);
-    fillUntouchedFields(main);
+    Form1 &main = showMainWindow(sun, moon, phase);
     Forms::Load<Form3>();
     Form3 &view = Forms::get<Form3>();
     view.Show();
@@ -291,7 +267,7 @@ void FaultsTest::hostileInput()
     view.Text3().setText(u"view moon"_s);
     view.Text4().setText(u"view phase"_s);
 
-    const Fields before = snapshot();
+    const FieldTexts before = fieldSnapshot();
     const qint64 picture = main.pictureCacheKey(u"Image1");
     const QString formName = button.section(u'.', 0, 0);
     const QString control = button.section(u'.', 1);
@@ -350,12 +326,7 @@ void FaultsTest::damagedPlatePicture()
     QVERIFY(writeFile(path, plate));
     App::setPathForTesting(dir.path());
 
-    Form1 &main = Forms::get<Form1>();
-    main.Show();
-    main.Text1().setText(u"37.5"_s);
-    main.Text2().setText(u"120"_s);
-    main.Text3().setText(u"7"_s);
-    fillUntouchedFields(main);
+    Form1 &main = showMainWindow(u"37.5"_s, u"120"_s, u"7"_s);
     QVERIFY(main.imageHasPicture(u"Image1"));
     const qint64 picture = main.pictureCacheKey(u"Image1");
 
@@ -379,7 +350,7 @@ void FaultsTest::damagedPlatePicture()
         QVERIFY(QFile::remove(path));
     }
 
-    const Fields before = snapshot();
+    const FieldTexts before = fieldSnapshot();
     MessageRecorder recorder;
     QTest::mouseClick(&main.windowedControl(u"Picture1"), Qt::LeftButton);
     ++picturesTried;

@@ -107,6 +107,12 @@ void press(Form &form, QStringView button)
     QTest::mouseClick(&form.button(button), Qt::LeftButton);
 }
 
+// The view's Sun, Moon and phase boxes.
+QStringList viewTexts(const Form3 &view)
+{
+    return {view.Text1().text(), view.Text3().text(), view.Text4().text()};
+}
+
 void setMainFields(const QString &sun, const QString &moon, const QString &phase = {})
 {
     Form1 &main = Forms::get<Form1>();
@@ -138,6 +144,7 @@ class TestGeometricView : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { quietOffscreenRaiseWarnings(); }
     void init();
     void cleanup();
 
@@ -239,9 +246,7 @@ void TestGeometricView::loadingCopiesTheTextsUnchanged()
     setMainFields(sun, moon, phase);
     Form3 *view = openViewFromMainWindow();
     QVERIFY(view);
-    QCOMPARE(view->Text1().text(), sun);
-    QCOMPARE(view->Text3().text(), moon);
-    QCOMPARE(view->Text4().text(), phase);
+    QCOMPARE(viewTexts(*view), (QStringList{sun, moon, phase}));
     // The view never writes back.
     QCOMPARE(Forms::get<Form1>().Text1().text(), sun);
     QCOMPARE(Forms::get<Form1>().Text2().text(), moon);
@@ -260,9 +265,7 @@ void TestGeometricView::secondOpenRefreshesNothing()
     QCOMPARE(openViewFromMainWindow(), view);
     QVERIFY(view->isVisible());
     QCOMPARE(Forms::loaded().size(), size_t(2));
-    QCOMPARE(view->Text1().text(), QStringLiteral("30"));
-    QCOMPARE(view->Text3().text(), QStringLiteral("120"));
-    QCOMPARE(view->Text4().text(), QStringLiteral("21"));
+    QCOMPARE(viewTexts(*view), (QStringList{QStringLiteral("30"), QStringLiteral("120"), QStringLiteral("21")}));
     QCOMPARE(view->surface().image(), figure);
 }
 
@@ -379,9 +382,7 @@ void TestGeometricView::figureButtons()
     view->Text1().setText(QStringLiteral("typed"));
     view->Text3().setText(QStringLiteral("typed"));
     press(*view, u"Command3");
-    QCOMPARE(view->Text1().text(), sunShown);
-    QCOMPARE(view->Text3().text(), moonShown);
-    QCOMPARE(view->Text4().text(), QStringLiteral("7"));
+    QCOMPARE(viewTexts(*view), (QStringList{sunShown, moonShown, QStringLiteral("7")}));
     QCOMPARE(Forms::get<Form1>().Text1().text(), sun);
     QCOMPARE(Forms::get<Form1>().Text2().text(), moon);
 }
@@ -416,9 +417,7 @@ void TestGeometricView::phaseRingWithEmptyFields()
     QCOMPARE(circleCoverage(view->surface().image(), RingPixels, foreground), 0.0);
 
     press(*view, u"Command3");
-    QCOMPARE(view->Text1().text(), QStringLiteral("0"));
-    QCOMPARE(view->Text3().text(), QStringLiteral("0"));
-    QCOMPARE(view->Text4().text(), QStringLiteral("21"));
+    QCOMPARE(viewTexts(*view), (QStringList{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("21")}));
     const QImage &image = view->surface().image();
 
     // The ring's circle just outside the base circle, which is still there.

@@ -73,6 +73,7 @@ private slots:
 
 void TestHighDpi::initTestCase()
 {
+    quietOffscreenRaiseWarnings();
     QVERIFY2(qFuzzyCompare(qApp->devicePixelRatio(), Ratio), "run with QT_SCALE_FACTOR=2");
 }
 

@@ -47,24 +47,24 @@ class SolverWindowTest : public QObject
 {
     Q_OBJECT
 
-private:
-    Form1 &showMainWindow()
+private slots:
+    void initTestCase() { quietOffscreenRaiseWarnings(); }
+
+    // Every test starts at the main window on screen, as the program starts.
+    void init()
     {
+        resetProgramState();
+        m_recorder.clear();
         Forms::Load<Form1>();
         Form1 &form = Forms::get<Form1>();
         form.Show();
-        return form;
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
     }
-
-private slots:
-    void init() { resetProgramState(); }
     void cleanup() { resetProgramState(); }
 
     void solvesThePhaseAsTyped()
     {
-        MessageRecorder recorder;
-        Form1 &form = showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Form1 &form = Forms::get<Form1>();
         typeInto(form.Text5(), QStringLiteral("9"));
         typeInto(form.Text1(), QStringLiteral("30"));
         typeInto(form.Text2(), QStringLiteral("120"));
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(form.Text1().text(), QStringLiteral("30"));
         QCOMPARE(form.Text2().text(), QStringLiteral("120"));
         QVERIFY(form.isVisible());
-        QCOMPARE(recorder.messages().size(), size_t(0));
+        QCOMPARE(m_recorder.messages().size(), size_t(0));
     }
 
     void writesOnlyTheResultAndTheFormula_data()
@@ -112,9 +112,7 @@ private slots:
         QFETCH(QString, result);
         QFETCH(QString, formula);
 
-        MessageRecorder recorder;
-        Form1 &form = showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Form1 &form = Forms::get<Form1>();
         const std::pair<QLineEdit *, QString> typed[] = {
             {&form.Text1(), sun}, {&form.Text2(), moon}, {&form.Text3(), phase},
             {&form.Text4(), QStringLiteral("old formula")}, {&form.Text5(), QStringLiteral("9")},
@@ -140,7 +138,7 @@ private slots:
         QCOMPARE(fieldTexts(form), expected);
         // The solar hour goes first, then the result, then the formula.
         QCOMPARE(writes, (QStringList{QStringLiteral("Text5"), fieldName(resultField), QStringLiteral("Text4")}));
-        QCOMPARE(recorder.messages().size(), size_t(0));
+        QCOMPARE(m_recorder.messages().size(), size_t(0));
     }
 
     void readsTheSolarHour_data()
@@ -158,9 +156,7 @@ private slots:
         QFETCH(QString, sun);
         QFETCH(QString, hour);
 
-        MessageRecorder recorder;
-        Form1 &form = showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Form1 &form = Forms::get<Form1>();
         typeInto(form.Text1(), sun);
         typeInto(form.Text2(), QStringLiteral("120"));
         typeInto(form.Text4(), QStringLiteral("old formula"));
@@ -171,14 +167,12 @@ private slots:
 
         expected[4] = hour;
         QCOMPARE(fieldTexts(form), expected);
-        QCOMPARE(recorder.messages().size(), size_t(0));
+        QCOMPARE(m_recorder.messages().size(), size_t(0));
     }
 
     void tooFewValuesHideTheMainWindowAndShowTheView()
     {
-        MessageRecorder recorder;
-        Form1 &form = showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Form1 &form = Forms::get<Form1>();
         typeInto(form.Text1(), QStringLiteral("30"));
         typeInto(form.Text4(), QStringLiteral("kept formula"));
         typeInto(form.Text5(), QStringLiteral("9"));
@@ -196,14 +190,12 @@ private slots:
         Form3 &view = Forms::get<Form3>();
         QVERIFY(view.isVisible());
         QCOMPARE(view.Text1().text(), QStringLiteral("30"));
-        QCOMPARE(recorder.messages().size(), size_t(0));
+        QCOMPARE(m_recorder.messages().size(), size_t(0));
     }
 
     void closingTheViewShowsTheMainWindowAgain()
     {
-        MessageRecorder recorder;
-        Form1 &form = showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Form1 &form = Forms::get<Form1>();
         typeInto(form.Text3(), QStringLiteral("7"));
         typeInto(form.Text4(), QStringLiteral("kept formula"));
         press(form, u"Command1");
@@ -221,14 +213,12 @@ private slots:
         QCOMPARE(form.Text3().text(), QStringLiteral("7"));
         QCOMPARE(form.Text4().text(), QStringLiteral("kept formula"));
         QCOMPARE(programEndCount(), 0);
-        QCOMPARE(recorder.messages().size(), size_t(0));
+        QCOMPARE(m_recorder.messages().size(), size_t(0));
     }
 
     void anOverflowKeepsTheResultAndTheFormula()
     {
-        MessageRecorder recorder;
-        Form1 &form = showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Form1 &form = Forms::get<Form1>();
         typeInto(form.Text1(), QStringLiteral("1e308"));
         typeInto(form.Text2(), QStringLiteral("-1e308"));
         typeInto(form.Text3(), QStringLiteral("5"));
@@ -240,17 +230,15 @@ private slots:
 
         expected[4] = QString();
         QCOMPARE(fieldTexts(form), expected);
-        QCOMPARE(recorder.errorNumbers(), std::vector<int>{RuntimeError::Overflow});
-        QVERIFY2(recorder.messages().front().text.contains(QStringLiteral("Overflow")),
-                 qPrintable(recorder.messages().front().text));
+        QCOMPARE(m_recorder.errorNumbers(), std::vector<int>{RuntimeError::Overflow});
+        QVERIFY2(m_recorder.messages().front().text.contains(QStringLiteral("Overflow")),
+                 qPrintable(m_recorder.messages().front().text));
         QVERIFY(form.isVisible());
     }
 
     void aSolarHourBeyondTheDoubleRangeKeepsTheField()
     {
-        MessageRecorder recorder;
-        Form1 &form = showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Form1 &form = Forms::get<Form1>();
         typeInto(form.Text1(), QStringLiteral("1e400"));
         typeInto(form.Text5(), QStringLiteral("9"));
         const QStringList before = fieldTexts(form);
@@ -258,8 +246,11 @@ private slots:
         press(form, u"Command4");
 
         QCOMPARE(fieldTexts(form), before);
-        QCOMPARE(recorder.errorNumbers(), std::vector<int>{RuntimeError::Overflow});
+        QCOMPARE(m_recorder.errorNumbers(), std::vector<int>{RuntimeError::Overflow});
     }
+
+private:
+    MessageRecorder m_recorder;
 };
 
 QTEST_MAIN(SolverWindowTest)

@@ -6,9 +6,22 @@
 #include "platform/forms.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
+
 int endCount = 0;
+QtMessageHandler testlibHandler = nullptr;
+
+void dropRaiseWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!message.contains(u"does not support raise()"))
+        testlibHandler(type, context, message);
+}
+
 } // namespace
 
 MessageRecorder::MessageRecorder()
@@ -56,4 +69,32 @@ int programEndCount()
 QString builtProgramFolder()
 {
     return QCoreApplication::applicationDirPath();
+}
+
+void quietOffscreenRaiseWarnings()
+{
+    const QtMessageHandler previous = qInstallMessageHandler(dropRaiseWarnings);
+    if (previous != dropRaiseWarnings)
+        testlibHandler = previous;
+}
+
+FieldTexts fieldSnapshot()
+{
+    FieldTexts fields;
+    for (Form *form : Forms::loaded()) {
+        for (QLineEdit *box : form->findChildren<QLineEdit *>())
+            fields[form->name() + u'.' + box->objectName()] = box->text();
+    }
+    return fields;
+}
+
+void compareFieldTexts(const FieldTexts &expected, const QString &context)
+{
+    const FieldTexts shown = fieldSnapshot();
+    QCOMPARE(shown.size(), expected.size());
+    const QString prefix = context.isEmpty() ? QString() : context + u": "_s;
+    for (const auto &[field, text] : expected) {
+        QVERIFY2(shown.at(field) == text,
+                 qPrintable(prefix + u"%1 holds \"%2\", expected \"%3\""_s.arg(field, shown.at(field), text)));
+    }
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <vector>
 
 // Records what the program would show in message boxes, so nothing modal blocks a test. Restores the message box
@@ -36,3 +37,14 @@ int programEndCount();
 
 // The folder with the plate picture that the build made.
 QString builtProgramFolder();
+
+// The offscreen platform cannot raise a window and warns at every Show. Call from initTestCase(), once QtTest
+// logs the messages: drops that warning and passes every other message on.
+void quietOffscreenRaiseWarnings();
+
+// The text of every text box of the loaded windows, by window and box: "Form1.Text4".
+using FieldTexts = std::map<QString, QString>;
+FieldTexts fieldSnapshot();
+// The loaded windows have exactly these text boxes, holding these texts; a box that differs is named after the
+// context.
+void compareFieldTexts(const FieldTexts &expected, const QString &context = {});
