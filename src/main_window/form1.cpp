@@ -35,8 +35,7 @@ void Form1::Form_Load()
 void Form1::loadPlatePicture()
 {
     // A picture that fails to load leaves the one already shown in place.
-    const QImage plate = LoadPicture(platePicturePath());
-    setPicture(u"Image1", plate);
+    loadPicture(u"Image1", platePicturePath());
     setImageVisible(u"Image1", true);
 }
 

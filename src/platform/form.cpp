@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "form.h"
 
+#include "app.h"
 #include "controls.h"
 #include "event_procedure.h"
 #include "forms.h"
 #include "runtime_error.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
 #include <QLineEdit>
@@ -17,7 +19,7 @@
 
 namespace {
 
-void installFontSubstitutes()
+void installDesignFont()
 {
     static bool installed = false;
     if (installed)
@@ -27,6 +29,9 @@ void installFontSubstitutes()
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                                 QStringLiteral("DejaVu Sans")});
+    // The design face everywhere, message boxes and tooltips included: the desktop's own face would be one more
+    // font file to open and one more font to rasterize at start.
+    QApplication::setFont(fontFromDesign(FontDesign{}));
 }
 
 QRect designRect(const ControlDesign &control)
@@ -77,7 +82,7 @@ QFont fontFromDesign(const FontDesign &design)
 
 Form::Form(FormDesign design) : m_design(std::move(design))
 {
-    installFontSubstitutes();
+    installDesignFont();
     setObjectName(m_design.name);
     setWindowTitle(m_design.caption);
     setAttribute(Qt::WA_StaticContents);
@@ -223,6 +228,12 @@ void Form::setPicture(QStringView imageName, const QImage &picture)
     scaled.setDevicePixelRatio(ratio);
     image.scaledPicture = scaled;
     update(image.rect);
+}
+
+void Form::loadPicture(QStringView imageName, const QString &path)
+{
+    const QSize box = paintedControl(imageName, ControlKind::Image).rect.size();
+    setPicture(imageName, LoadPicture(path, box * deviceRatioOf(*this)));
 }
 
 void Form::setImageVisible(QStringView imageName, bool visible)

@@ -38,6 +38,8 @@ public:
 
     // The picture of an image control, stretched to its box when painted.
     void setPicture(QStringView imageName, const QImage &picture);
+    // Reads a picture file into an image control (LoadPicture's errors), decoded no larger than the box needs.
+    void loadPicture(QStringView imageName, const QString &path);
     void setImageVisible(QStringView imageName, bool visible);
     bool imageHasPicture(QStringView imageName) const;
     qint64 pictureCacheKey(QStringView imageName) const;
