@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Reading a picture for a box smaller than the picture: the JPEG decoder halves it while it decodes, only by whole
 // halves that keep it at least as large as the box, and the result looks like the whole picture scaled down.
+#include "test_support.h"
+
 #include "main_window/form1.h"
 #include "platform/app.h"
 
@@ -32,19 +34,6 @@ QImage detailedPicture(QSize size)
         painter.drawLine(centre, centre + QPointF(std::cos(angle), std::sin(angle)) * size.width());
     }
     return picture;
-}
-
-double meanDifference(const QImage &a, const QImage &b)
-{
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
-    }
-    return sum / (3.0 * a.width() * a.height());
 }
 
 } // namespace

@@ -98,3 +98,16 @@ void compareFieldTexts(const FieldTexts &expected, const QString &context)
                  qPrintable(prefix + u"%1 holds \"%2\", expected \"%3\""_s.arg(field, shown.at(field), text)));
     }
 }
+
+double meanDifference(const QImage &a, const QImage &b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}

@@ -3,6 +3,7 @@
 
 #include "platform/event_procedure.h"
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -48,3 +49,6 @@ FieldTexts fieldSnapshot();
 // The loaded windows have exactly these text boxes, holding these texts; a box that differs is named after the
 // context.
 void compareFieldTexts(const FieldTexts &expected, const QString &context = {});
+
+// The mean absolute difference per colour channel of two pictures of the same size, in levels of 0 to 255.
+double meanDifference(const QImage &a, const QImage &b);
