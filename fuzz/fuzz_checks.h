@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "main_window/number_rules.h"
-#include "platform/runtime_error.h"
+#include "core/number_rules.h"
+#include "core/runtime_error.h"
 
 #include <QByteArrayView>
 #include <QString>

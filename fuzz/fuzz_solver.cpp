@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Any three texts, one a line, as the Sun, Moon and phase fields: the solver and the solar hour.
 #include "fuzz_checks.h"
-#include "main_window/solar_hour.h"
-#include "main_window/solver.h"
+#include "core/solar_hour.h"
+#include "core/solver.h"
 
 #include <QStringList>
 
@@ -46,14 +46,14 @@ void checkSolver(const QString &sun, const QString &moon, const QString &phase)
     const bool sunFilled = !sun.isEmpty();
     const bool moonFilled = !moon.isEmpty();
     const bool phaseFilled = !phase.isEmpty();
-    SolverCase expected = SolverCase::E;
+    Solution expected = Solution::TooFewValues;
     if (sunFilled && moonFilled)
-        expected = s && m && *s > 0.0 && *s < *m ? SolverCase::A : SolverCase::B;
+        expected = s && m && *s > 0.0 && *s < *m ? Solution::PhaseToATenth : Solution::WholePhase;
     else if (moonFilled && phaseFilled)
-        expected = SolverCase::C;
+        expected = Solution::Sun;
     else if (sunFilled && phaseFilled)
-        expected = SolverCase::D;
-    const bool readsPhase = expected == SolverCase::C || expected == SolverCase::D;
+        expected = Solution::Moon;
+    const bool readsPhase = expected == Solution::Sun || expected == Solution::Moon;
 
     SolverOutcome outcome;
     if (!finishesOrOverflows([&] { outcome = solve(sun, moon, phase); }, input)) {
@@ -65,17 +65,17 @@ void checkSolver(const QString &sun, const QString &moon, const QString &phase)
     // The Sun and Moon are read whatever the case, the phase only when it is used.
     if (!s || !m || (readsPhase && !p))
         fail("solve went on past a field beyond the double range", input);
-    if (outcome.solverCase != expected)
+    if (outcome.solution != expected)
         fail("solve chose the wrong case", input);
 
-    if (expected == SolverCase::E) {
+    if (expected == Solution::TooFewValues) {
         if (!outcome.resultText.isEmpty() || !outcome.formula.isEmpty())
-            fail("case E wrote something", input);
+            fail("too few values wrote something", input);
         return;
     }
 
-    const SolverField field = expected == SolverCase::C   ? SolverField::Sun
-                              : expected == SolverCase::D ? SolverField::Moon
+    const SolverField field = expected == Solution::Sun   ? SolverField::Sun
+                              : expected == Solution::Moon ? SolverField::Moon
                                                           : SolverField::Phase;
     const char16_t *formula = field == SolverField::Sun    ? sunFormula
                               : field == SolverField::Moon ? moonFormula
@@ -89,21 +89,21 @@ void checkSolver(const QString &sun, const QString &moon, const QString &phase)
         fail("the result does not read back", input + QStringLiteral(" -> ") + outcome.resultText);
     if (numberText(*result) != outcome.resultText)
         fail("the result is not written by numberText", input + QStringLiteral(" -> ") + outcome.resultText);
-    if (expected == SolverCase::A) {
+    if (expected == Solution::PhaseToATenth) {
         const double tenths = *result * 10.0;
         if (std::fabs(*result) < 1e13 && std::fabs(tenths - std::round(tenths)) > 1e-6)
-            fail("case A gave more than tenths", input + QStringLiteral(" -> ") + outcome.resultText);
+            fail("the phase to a tenth has more than tenths", input + QStringLiteral(" -> ") + outcome.resultText);
     } else if (*result != std::floor(*result)) {
         fail("a whole result has a fraction", input + QStringLiteral(" -> ") + outcome.resultText);
     }
-    if (expected == SolverCase::B && *result < 0.0)
-        fail("case B gave a negative phase", input + QStringLiteral(" -> ") + outcome.resultText);
+    if (expected == Solution::WholePhase && *result < 0.0)
+        fail("the whole phase is negative", input + QStringLiteral(" -> ") + outcome.resultText);
 
     // Cases A and B ignore the phase they are given.
-    if (expected == SolverCase::A || expected == SolverCase::B) {
+    if (expected == Solution::PhaseToATenth || expected == Solution::WholePhase) {
         const SolverOutcome other = solve(sun, moon, phaseFilled ? QString() : QStringLiteral("1"));
-        if (other.solverCase != expected || other.resultText != outcome.resultText)
-            fail("the given phase changed case A or B", input);
+        if (other.solution != expected || other.resultText != outcome.resultText)
+            fail("the given phase changed what Sun and Moon give", input);
     }
 }
 

@@ -5,10 +5,10 @@
 
 #include "geometric_view/form3.h"
 #include "main_window/form1.h"
-#include "main_window/solver.h"
+#include "core/solver.h"
 #include "platform/app.h"
 #include "platform/forms.h"
-#include "platform/runtime_error.h"
+#include "core/runtime_error.h"
 
 #include <QAbstractButton>
 #include <QClipboard>

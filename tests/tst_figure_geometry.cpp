@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "geometric_view/figure_geometry.h"
-#include "platform/runtime_error.h"
+#include "core/figure_geometry.h"
+#include "core/runtime_error.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // What the fuzzers found, kept as ordinary tests, and fields of a mebibyte pasted into every handler's arithmetic.
 #include "fuzz_checks.h"
-#include "main_window/number_rules.h"
-#include "main_window/solar_hour.h"
-#include "main_window/solver.h"
-#include "platform/runtime_error.h"
+#include "core/number_rules.h"
+#include "core/solar_hour.h"
+#include "core/solver.h"
+#include "core/runtime_error.h"
 
 #include <QElapsedTimer>
 #include <QTest>

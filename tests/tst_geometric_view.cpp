@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "geometric_view/form3.h"
 #include "main_window/form1.h"
-#include "main_window/number_rules.h"
+#include "core/number_rules.h"
 #include "platform/app.h"
 #include "platform/forms.h"
 #include "test_support.h"

@@ -4,14 +4,14 @@
 // of the program.
 #include "test_support.h"
 
-#include "geometric_view/figure_geometry.h"
+#include "core/figure_geometry.h"
 #include "geometric_view/form3.h"
 #include "main_window/form1.h"
-#include "main_window/number_rules.h"
-#include "main_window/solar_hour.h"
-#include "main_window/solver.h"
+#include "core/number_rules.h"
+#include "core/solar_hour.h"
+#include "core/solver.h"
 #include "platform/forms.h"
-#include "platform/runtime_error.h"
+#include "core/runtime_error.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -225,7 +225,7 @@ void LifecycleModelTest::pressMain(const QString &control)
         if (control == u"Command1") {
             m.main[u"Text5"_s] = QString();
             const SolverOutcome outcome = solve(m.main[u"Text1"_s], m.main[u"Text2"_s], m.main[u"Text3"_s]);
-            if (outcome.solverCase == SolverCase::E) {
+            if (outcome.solution == Solution::TooFewValues) {
                 m.mainVisible = false;
                 if (!m.viewLoaded)
                     m.loadView();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "main_window/number_rules.h"
-#include "platform/runtime_error.h"
+#include "core/number_rules.h"
+#include "core/runtime_error.h"
 
 #include <QElapsedTimer>
 #include <QLocale>

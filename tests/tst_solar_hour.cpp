@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "main_window/solar_hour.h"
-#include "platform/runtime_error.h"
+#include "core/solar_hour.h"
+#include "core/runtime_error.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "geometric_view/form3.h"
 #include "main_window/form1.h"
-#include "main_window/solver.h"
+#include "core/solver.h"
 #include "platform/forms.h"
-#include "platform/runtime_error.h"
+#include "core/runtime_error.h"
 #include "test_support.h"
 
 #include <QAbstractButton>
@@ -94,13 +94,13 @@ private slots:
         const QString phase = QString::fromUtf16(phaseFormula);
         const QString sun = QString::fromUtf16(sunFormula);
         const QString moon = QString::fromUtf16(moonFormula);
-        QTest::newRow("A: phase to a tenth") << "45" << "90" << "" << 3 << "24.5" << phase;
-        QTest::newRow("A: a given phase is overwritten") << "30" << "120" << "5" << 3 << "21" << phase;
-        QTest::newRow("B: Sun at 0 is not above it") << "0" << "90" << "" << 3 << "7" << phase;
-        QTest::newRow("B: Sun beyond the Moon") << "120" << "30" << "" << 3 << "7" << phase;
-        QTest::newRow("C: Sun from Moon and phase") << "" << "300" << "14" << 1 << "480" << sun;
-        QTest::newRow("D: Moon from Sun and phase") << "30" << "" << "21" << 2 << "120" << moon;
-        QTest::newRow("D: one turn added, no more") << "10" << "" << "60" << 2 << "-402" << moon;
+        QTest::newRow("phase to a tenth") << "45" << "90" << "" << 3 << "24.5" << phase;
+        QTest::newRow("phase to a tenth: a given phase is overwritten") << "30" << "120" << "5" << 3 << "21" << phase;
+        QTest::newRow("whole phase: Sun at 0 is not above it") << "0" << "90" << "" << 3 << "7" << phase;
+        QTest::newRow("whole phase: Sun beyond the Moon") << "120" << "30" << "" << 3 << "7" << phase;
+        QTest::newRow("Sun from Moon and phase") << "" << "300" << "14" << 1 << "480" << sun;
+        QTest::newRow("Moon from Sun and phase") << "30" << "" << "21" << 2 << "120" << moon;
+        QTest::newRow("Moon: one turn added, no more") << "10" << "" << "60" << 2 << "-402" << moon;
     }
 
     void writesOnlyTheResultAndTheFormula()

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "form3.h"
 
-#include "figure_geometry.h"
+#include "core/figure_geometry.h"
 #include "main_window/form1.h"
-#include "main_window/number_rules.h"
+#include "core/number_rules.h"
 #include "platform/app.h"
 #include "platform/forms.h"
 

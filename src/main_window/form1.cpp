@@ -2,11 +2,11 @@
 #include "form1.h"
 
 #include "geometric_view/form3.h"
-#include "number_rules.h"
+#include "core/number_rules.h"
 #include "platform/app.h"
 #include "platform/forms.h"
-#include "solar_hour.h"
-#include "solver.h"
+#include "core/solar_hour.h"
+#include "core/solver.h"
 
 #include <QLineEdit>
 
@@ -59,7 +59,7 @@ void Form1::Command1_Click()
 {
     Text5().setText(QString());
     const SolverOutcome outcome = solve(Text1().text(), Text2().text(), Text3().text());
-    if (outcome.solverCase == SolverCase::E) {
+    if (outcome.solution == Solution::TooFewValues) {
         Hide();
         Forms::Load<Form3>();
         Forms::get<Form3>().Show();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app.h"
 
-#include "runtime_error.h"
+#include "core/runtime_error.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "event_procedure.h"
 
-#include "runtime_error.h"
+#include "core/runtime_error.h"
 
 #include <QApplication>
 #include <QMessageBox>

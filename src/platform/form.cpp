@@ -5,7 +5,7 @@
 #include "controls.h"
 #include "event_procedure.h"
 #include "forms.h"
-#include "runtime_error.h"
+#include "core/runtime_error.h"
 
 #include <QApplication>
 #include <QCloseEvent>

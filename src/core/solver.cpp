@@ -2,7 +2,7 @@
 #include "solver.h"
 
 #include "number_rules.h"
-#include "platform/runtime_error.h"
+#include "runtime_error.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ SolverOutcome phaseToATenth(double sun, double moon)
     const double floored = wholeFloor(tenths);
     const double phase = floored / 10.0;
     checkFloatingPoint({a, b, tenfold, scaled, tenths, floored, phase});
-    return {SolverCase::A, SolverField::Phase, numberText(phase), QString::fromUtf16(phaseFormula)};
+    return {Solution::PhaseToATenth, SolverField::Phase, numberText(phase), QString::fromUtf16(phaseFormula)};
 }
 
 // The magnitude is taken before rounding down, so Sun and Moon may come in either order.
@@ -29,7 +29,7 @@ SolverOutcome wholePhase(double sun, double moon)
     const double days = difference * daysPerDegree;
     const double phase = wholeFloor(absolute(days));
     checkFloatingPoint({difference, days, phase});
-    return {SolverCase::B, SolverField::Phase, numberText(phase), QString::fromUtf16(phaseFormula)};
+    return {Solution::WholePhase, SolverField::Phase, numberText(phase), QString::fromUtf16(phaseFormula)};
 }
 
 SolverOutcome sunPosition(double moon, double phase)
@@ -38,7 +38,7 @@ SolverOutcome sunPosition(double moon, double phase)
     const double moonToSun = degreesPerDay * phase;
     const double sun = wholeFloor(moon + moonToSun);
     checkFloatingPoint({moonToSun, sun});
-    return {SolverCase::C, SolverField::Sun, numberText(sun), QString::fromUtf16(sunFormula)};
+    return {Solution::Sun, SolverField::Sun, numberText(sun), QString::fromUtf16(sunFormula)};
 }
 
 // A negative Moon gets one turn added, never more: far below -360 it stays negative.
@@ -49,7 +49,7 @@ SolverOutcome moonPosition(double sun, double phase)
     const double floored = wholeFloor(sun - moonToSun);
     const double moon = floored >= 0.0 ? floored : floored + 360.0;
     checkFloatingPoint({moonToSun, floored, moon});
-    return {SolverCase::D, SolverField::Moon, numberText(moon), QString::fromUtf16(moonFormula)};
+    return {Solution::Moon, SolverField::Moon, numberText(moon), QString::fromUtf16(moonFormula)};
 }
 
 } // namespace
@@ -60,8 +60,8 @@ SolverOutcome solve(const QString &sunText, const QString &moonText, const QStri
     const bool moonFilled = !isEmptyField(moonText);
     const bool phaseFilled = !isEmptyField(phaseText);
 
-    // Case A's test reads Sun and Moon as numbers whatever is filled, so a number beyond the double range in
-    // either field stops the press even when another case would follow.
+    // The test for the phase to a tenth reads Sun and Moon as numbers whatever is filled, so a number beyond the
+    // double range in either field stops the press even when something else would be computed.
     const double sun = readNumber(sunText);
     const double moon = readNumber(moonText);
     const bool sunBelowMoon = sun > 0.0 && sunFilled && moonFilled && sun < moon;
@@ -74,5 +74,5 @@ SolverOutcome solve(const QString &sunText, const QString &moonText, const QStri
         return sunPosition(moon, readNumber(phaseText));
     if (sunFilled && phaseFilled)
         return moonPosition(sun, readNumber(phaseText));
-    return {SolverCase::E, SolverField::Phase, {}, {}};
+    return {Solution::TooFewValues, SolverField::Phase, {}, {}};
 }

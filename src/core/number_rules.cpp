@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "number_rules.h"
 
-#include "platform/runtime_error.h"
+#include "runtime_error.h"
 
 #include <charconv>
 #include <cmath>
