@@ -299,9 +299,7 @@ void TestMainWindow::paintedControls()
     const FormDesign form = Form1::layout();
     const ControlDesign *control = designRow(form, name);
     QVERIFY2(control, qPrintable(name));
-    QCOMPARE(QRect(twipsToPixels(control->left), twipsToPixels(control->top), twipsToPixels(control->width),
-                   twipsToPixels(control->height)),
-             rect);
+    QCOMPARE(twipsToPixels(control->box), rect);
     QCOMPARE(control->caption, caption);
     QCOMPARE(control->font.points, points);
     QCOMPARE(control->font.bold, bold);

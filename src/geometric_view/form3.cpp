@@ -2,8 +2,8 @@
 #include "form3.h"
 
 #include "core/figure_geometry.h"
-#include "main_window/form1.h"
 #include "core/number_rules.h"
+#include "main_window/form1.h"
 #include "platform/app.h"
 #include "platform/forms.h"
 
@@ -16,50 +16,11 @@ constexpr int DashDot = 3;
 
 } // namespace
 
-FormDesign Form3::layout()
-{
-    using K = ControlKind;
-    auto control = [](const char *name, K kind, const char *caption, int left, int top, int width, int height,
-                      int tab) {
-        return ControlDesign{QString::fromUtf8(name), kind, QString::fromUtf8(caption), left, top, width, height, tab};
-    };
-    // The label a box belongs to, or a name of its own for a screen reader.
-    auto spoken = [](ControlDesign box, QStringView label, QStringView name) {
-        box.labelledBy = label.toString();
-        box.accessibleName = name.toString();
-        return box;
-    };
-    auto line = [](const char *name, int x1, int y1, int x2, int y2) {
-        return ControlDesign{QString::fromLatin1(name), K::Line, {}, x1, y1, x2, y2};
-    };
-
-    FormDesign form;
-    form.name = QStringLiteral("Form3");
-    form.caption = QStringLiteral("Form3a");
-    form.clientWidth = 4680;
-    form.clientHeight = 3195;
-    form.unitTwipsX = 3;
-    form.unitTwipsY = 1;
-    form.controls = {
-        line("Line3", 360, 1440, 4200, 1440),
-        line("Line4", 2280, 120, 2280, 3000),
-        spoken(control("Text1", K::TextBox, "Text1", 3600, 2400, 855, 285, 0), u"Label1", {}),
-        spoken(control("Text3", K::TextBox, "Text3", 240, 2400, 855, 285, 1), u"Label2", {}),
-        spoken(control("Text4", K::TextBox, "Text4", 3720, 840, 855, 285, 2), {}, u"Phase of the Moon"),
-        control("Label1", K::Label, "Position of Sun", 2760, 2520, 615, 375, 3),
-        control("Label2", K::Label, "Position of Moon", 1200, 2520, 615, 495, 4),
-        control("Command1", K::CommandButton, "Moon's line", 0, 1920, 735, 375, 5),
-        control("Command2", K::CommandButton, "Sun's line", 4080, 1800, 615, 495, 6),
-        control("Command3", K::CommandButton, "Moon's Phase", 3960, 0, 735, 735, 7),
-    };
-    return form;
-}
-
 Form3::Form3() : Form(layout())
 {
-    onClick(u"Command1", QStringLiteral("Form3.Command1_Click"), [this] { Command1_Click(); });
-    onClick(u"Command2", QStringLiteral("Form3.Command2_Click"), [this] { Command2_Click(); });
-    onClick(u"Command3", QStringLiteral("Form3.Command3_Click"), [this] { Command3_Click(); });
+    onClick(u"Command1", &Form3::Command1_Click);
+    onClick(u"Command2", &Form3::Command2_Click);
+    onClick(u"Command3", &Form3::Command3_Click);
 }
 
 void Form3::showEvent(QShowEvent *event)

@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
-#include "geometric_view/form3.h"
 #include "core/number_rules.h"
-#include "platform/app.h"
-#include "platform/forms.h"
 #include "core/solar_hour.h"
 #include "core/solver.h"
+#include "geometric_view/form3.h"
+#include "platform/app.h"
+#include "platform/forms.h"
 
 #include <QLineEdit>
 
 Form1::Form1() : Form(layout())
 {
-    onClick(u"Command1", QStringLiteral("Form1.Command1_Click"), [this] { Command1_Click(); });
-    onClick(u"Command2", QStringLiteral("Form1.Command2_Click"), [this] { Command2_Click(); });
-    onClick(u"Command3", QStringLiteral("Form1.Command3_Click"), [this] { Command3_Click(); });
-    onClick(u"Command4", QStringLiteral("Form1.Command4_Click"), [this] { Command4_Click(); });
-    onClick(u"Picture1", QStringLiteral("Form1.Picture1_Click"), [this] { Picture1_Click(); });
+    onClick(u"Command1", &Form1::Command1_Click);
+    onClick(u"Command2", &Form1::Command2_Click);
+    onClick(u"Command3", &Form1::Command3_Click);
+    onClick(u"Command4", &Form1::Command4_Click);
+    onClick(u"Picture1", &Form1::Picture1_Click);
 }
 
 QString Form1::platePicturePath()
@@ -51,8 +51,7 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    Forms::Load<Form3>();
-    Forms::get<Form3>().Show();
+    Forms::show<Form3>();
 }
 
 void Form1::Command1_Click()
@@ -61,8 +60,7 @@ void Form1::Command1_Click()
     const SolverOutcome outcome = solve(Text1().text(), Text2().text(), Text3().text());
     if (outcome.solution == Solution::TooFewValues) {
         Hide();
-        Forms::Load<Form3>();
-        Forms::get<Form3>().Show();
+        Forms::show<Form3>();
         return;
     }
     QLineEdit &resultField = outcome.resultField == SolverField::Sun    ? Text1()

@@ -29,6 +29,11 @@ bool jpegEndsWithEndOfImage(const QByteArray &data)
 
 } // namespace
 
+QString App::Title()
+{
+    return QStringLiteral("Dorlasco's astrolabe simulator");
+}
+
 QString App::Path()
 {
     QString path = pathOverride().isEmpty() ? QCoreApplication::applicationDirPath() : pathOverride();

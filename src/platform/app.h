@@ -5,6 +5,8 @@
 #include <QString>
 
 namespace App {
+// The program's name: the main window's caption, the application's name and the title of its messages.
+QString Title();
 // The folder that holds the executable, without a separator at its end (links on the PATH resolved).
 QString Path();
 // Tests point the program folder elsewhere; an empty path restores the executable's folder.

@@ -2,12 +2,15 @@
 #pragma once
 
 #include <QColor>
+#include <QLine>
+#include <QRect>
 #include <QString>
 
 #include <vector>
 
 // A window's layout as data: every control with its place in twips, as the window's designer laid it out. The
-// forms layer turns a table into a window; nothing else places controls.
+// forms layer turns a table into a window; nothing else places controls. Both windows write their tables with the
+// builders below, one per kind of control.
 
 // The longest text a text box takes: far beyond anything typed or pasted, so nothing a user puts in is cut.
 inline constexpr int MaxFieldLength = 16 * 1024 * 1024;
@@ -21,7 +24,7 @@ enum class ControlKind {
     PresentationBox, // windowed: a linked document the box names and opens
     Label, // painted by the window: caption wrapped at blanks within its box
     Image, // painted by the window: a picture stretched to fill its box
-    Line, // painted by the window: from (left, top) to (right, bottom)
+    Line, // painted by the window: from one end point to the other
 };
 
 struct FontDesign {
@@ -34,16 +37,15 @@ struct FontDesign {
 struct ControlDesign {
     QString name = {};
     ControlKind kind = ControlKind::Label;
-    QString caption = {}; // caption or initial text; for a presentation box, the linked document's path
-    int left = 0; // for a line: x1
-    int top = 0; // for a line: y1
-    int width = 0; // for a line: x2
-    int height = 0; // for a line: y2
+    QString caption = {}; // caption or initial text
+    QRect box = {}; // twips; every kind but the line
+    QLine ends = {}; // twips; the line's two end points
     int tabIndex = -1; // -1 for controls without a place in the keyboard order
     FontDesign font = {};
     QColor color = {}; // text or line colour; invalid means the system's default
     int lineWidth = 1; // lines only, in pixels
-    QString objectClass = {}; // presentation box only
+    QString objectClass = {}; // presentation box: the class of the linked object
+    QString document = {}; // presentation box: the linked document's path
     // What a screen reader says for a windowed control: the caption of the label it belongs to (a button speaks
     // its own caption), or a short name of its own when no label names it; and the label that describes it.
     QString labelledBy = {};
@@ -62,7 +64,28 @@ struct FormDesign {
     double unitTwipsY = 1.0;
 };
 
-inline int twipsToPixels(int twips)
+namespace Design {
+
+ControlDesign label(const char *name, const char *caption, QRect box, int tab, FontDesign font = {},
+                    QColor color = {});
+ControlDesign textBox(const char *name, const char *text, QRect box, int tab);
+ControlDesign button(const char *name, const char *caption, QRect box, int tab, FontDesign font = {});
+ControlDesign pictureBox(const char *name, QRect box, int tab);
+ControlDesign image(const char *name, QRect box);
+ControlDesign line(const char *name, QLine ends, QColor color = {}, int width = 1);
+ControlDesign presentationBox(const char *name, QRect box, int tab, const char *objectClass, const char *document);
+
+// The label a windowed control belongs to, and the label that describes it.
+ControlDesign labelledBy(ControlDesign control, const char *label, const char *description = nullptr);
+// A name of its own for a screen reader, where no label names the control.
+ControlDesign spokenAs(ControlDesign control, const char *name);
+
+} // namespace Design
+
+// Twips to logical pixels: the one conversion. Boxes snap to whole pixels; line ends keep their fraction.
+inline double twipsToPixels(double twips)
 {
-    return int(twips / TwipsPerPixel + (twips >= 0 ? 0.5 : -0.5));
+    return twips / TwipsPerPixel;
 }
+QRect twipsToPixels(QRect box);
+QPointF twipsToPixels(QPoint point);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "event_procedure.h"
 
+#include "app.h"
 #include "core/runtime_error.h"
 
 #include <QApplication>
@@ -38,19 +39,16 @@ void showUserMessage(const UserMessage &message)
 
 void runEventProcedure(const QString &procedureName, const std::function<void()> &procedure)
 {
-    const QString title = QCoreApplication::applicationName().isEmpty()
-                              ? QStringLiteral("Dorlasco's astrolabe simulator")
-                              : QCoreApplication::applicationName();
+    const auto show = [&procedureName](const RuntimeError &error) {
+        showUserMessage({MessageKind::Error, App::Title(), error.message(), error.number(), procedureName});
+    };
     try {
         procedure();
     } catch (const RuntimeError &error) {
-        showUserMessage({MessageKind::Error, title, error.message(), error.number(), procedureName});
+        show(error);
     } catch (const std::exception &error) {
         // A fault of the program itself: still a message, never a crash.
-        showUserMessage({MessageKind::Error, title,
-                         QStringLiteral("Run-time error '%1':\n\nInvalid procedure call\n\n%2")
-                             .arg(int(RuntimeError::InvalidProcedureCall))
-                             .arg(QString::fromLocal8Bit(error.what())),
-                         RuntimeError::InvalidProcedureCall, procedureName});
+        show(RuntimeError(RuntimeError::InvalidProcedureCall, QStringLiteral("Invalid procedure call"),
+                          QString::fromLocal8Bit(error.what())));
     }
 }

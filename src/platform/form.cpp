@@ -34,10 +34,19 @@ void installDesignFont()
     QApplication::setFont(fontFromDesign(FontDesign{}));
 }
 
-QRect designRect(const ControlDesign &control)
+// The pen of every line the forms layer draws: line controls and figures alike end where they are told to.
+QPen linePen(const QColor &color, int width, Qt::PenStyle style = Qt::SolidLine)
 {
-    return QRect(twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
-                 twipsToPixels(control.height));
+    QPen pen(color, width, style);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+Qt::PenStyle penStyle(int drawStyle)
+{
+    static constexpr Qt::PenStyle styles[] = {Qt::SolidLine,      Qt::DashLine, Qt::DotLine,   Qt::DashDotLine,
+                                              Qt::DashDotDotLine, Qt::NoPen,    Qt::SolidLine};
+    return styles[drawStyle];
 }
 
 // Until a window is first shown it has no native window, and Qt answers with the largest ratio of all screens; the
@@ -87,14 +96,14 @@ Form::Form(FormDesign design) : m_design(std::move(design))
     setWindowTitle(m_design.caption);
     setAttribute(Qt::WA_StaticContents);
     setFont(fontFromDesign(FontDesign{}));
-    resize(twipsToPixels(m_design.clientWidth), twipsToPixels(m_design.clientHeight));
+    resize(twipsToPixels(QRect(0, 0, m_design.clientWidth, m_design.clientHeight)).size());
 
     std::vector<std::pair<int, QWidget *>> tabOrder;
     for (const ControlDesign &control : m_design.controls) {
         switch (control.kind) {
         case ControlKind::Label:
         case ControlKind::Image:
-            m_painted.push_back({&control, designRect(control), fontFromDesign(control.font), {}, {}, true});
+            m_painted.push_back({&control, twipsToPixels(control.box), fontFromDesign(control.font), {}, {}, true});
             break;
         case ControlKind::Line:
             m_painted.push_back({&control, {}, {}, {}, {}, true});
@@ -139,7 +148,7 @@ QWidget *Form::createWindowedControl(const ControlDesign &control)
         widget = new PictureBox(this);
         break;
     case ControlKind::PresentationBox:
-        widget = new PresentationBox(control.objectClass, control.caption, this);
+        widget = new PresentationBox(control.objectClass, control.document, this);
         break;
     default:
         Q_UNREACHABLE();
@@ -153,7 +162,7 @@ QWidget *Form::createWindowedControl(const ControlDesign &control)
         widget->setAccessibleName(control.caption.simplified());
     if (!control.describedBy.isEmpty())
         widget->setAccessibleDescription(spokenCaption(m_design, control.describedBy));
-    widget->setGeometry(designRect(control));
+    widget->setGeometry(twipsToPixels(control.box));
     widget->setFont(fontFromDesign(control.font));
     if (control.color.isValid()) {
         QPalette palette = widget->palette();
@@ -255,10 +264,11 @@ qint64 Form::pictureCacheKey(QStringView imageName) const
     return image ? image->pictureKey : 0;
 }
 
-void Form::onClick(QStringView controlName, const QString &procedureName, std::function<void()> procedure)
+void Form::connectClick(QStringView controlName, std::function<void()> handler)
 {
     QWidget &control = windowedControl(controlName);
-    auto run = [procedureName, procedure = std::move(procedure)] { runEventProcedure(procedureName, procedure); };
+    const QString procedureName = m_design.name + u'.' + controlName.toString() + QStringLiteral("_Click");
+    auto run = [procedureName, handler = std::move(handler)] { runEventProcedure(procedureName, handler); };
     if (auto *button = qobject_cast<QAbstractButton *>(&control))
         connect(button, &QAbstractButton::clicked, this, run);
     else if (auto *box = qobject_cast<PictureBox *>(&control))
@@ -272,9 +282,9 @@ void Form::runFormLoad()
     runEventProcedure(m_design.name + QStringLiteral(".Form_Load"), [this] { Form_Load(); });
 }
 
-QPointF Form::toPixels(double x, double y) const
+QPointF Form::unitsToPixels(double x, double y) const
 {
-    return QPointF(x * m_design.unitTwipsX / TwipsPerPixel, y * m_design.unitTwipsY / TwipsPerPixel);
+    return QPointF(twipsToPixels(x * m_design.unitTwipsX), twipsToPixels(y * m_design.unitTwipsY));
 }
 
 void Form::setDrawStyle(int style)
@@ -285,15 +295,6 @@ void Form::setDrawStyle(int style)
     m_drawStyle = style;
 }
 
-QPen Form::drawingPen(const QColor &color) const
-{
-    static constexpr Qt::PenStyle styles[] = {Qt::SolidLine,      Qt::DashLine, Qt::DotLine,   Qt::DashDotLine,
-                                              Qt::DashDotDotLine, Qt::NoPen,    Qt::SolidLine};
-    QPen pen(color, 1, styles[m_drawStyle]);
-    pen.setCapStyle(Qt::FlatCap);
-    return pen;
-}
-
 void Form::prepareSurface()
 {
     m_surface.ensureSize(size(), deviceRatioOf(*this));
@@ -302,10 +303,10 @@ void Form::prepareSurface()
 void Form::Line(float x1, float y1, float x2, float y2, const QColor &color)
 {
     prepareSurface();
-    const QPointF from = toPixels(x1, y1);
-    const QPointF to = toPixels(x2, y2);
+    const QPointF from = unitsToPixels(x1, y1);
+    const QPointF to = unitsToPixels(x2, y2);
     m_surface.draw([&](QPainter &painter) {
-        painter.setPen(drawingPen(color));
+        painter.setPen(linePen(color, 1, penStyle(m_drawStyle)));
         painter.drawLine(from, to);
     });
     update(QRectF(from, to).normalized().toAlignedRect().adjusted(-2, -2, 2, 2));
@@ -314,13 +315,13 @@ void Form::Line(float x1, float y1, float x2, float y2, const QColor &color)
 void Form::Circle(float x, float y, float radius, std::optional<float> start, std::optional<float> end)
 {
     prepareSurface();
-    const QPointF centre = toPixels(x, y);
-    const double r = std::abs(double(radius)) * m_design.unitTwipsX / TwipsPerPixel;
+    const QPointF centre = unitsToPixels(x, y);
+    const double r = unitsToPixels(std::abs(double(radius)), 0).x();
     const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
     const QColor foreground = palette().color(QPalette::WindowText);
 
     m_surface.draw([&](QPainter &painter) {
-        painter.setPen(drawingPen(foreground));
+        painter.setPen(linePen(foreground, 1, penStyle(m_drawStyle)));
         painter.setBrush(Qt::NoBrush);
         if (!start && !end) {
             painter.drawEllipse(box);
@@ -356,11 +357,9 @@ void Form::paintControl(QPainter &painter, const PaintedControl &control) const
             painter.drawPixmap(control.rect.topLeft(), control.scaledPicture);
         break;
     case ControlKind::Line: {
-        QPen pen(design.color.isValid() ? design.color : palette().color(QPalette::WindowText), design.lineWidth);
-        pen.setCapStyle(Qt::FlatCap);
-        painter.setPen(pen);
-        painter.drawLine(QPointF(design.left, design.top) / TwipsPerPixel,
-                         QPointF(design.width, design.height) / TwipsPerPixel);
+        painter.setPen(linePen(design.color.isValid() ? design.color : palette().color(QPalette::WindowText),
+                               design.lineWidth));
+        painter.drawLine(twipsToPixels(design.ends.p1()), twipsToPixels(design.ends.p2()));
         break;
     }
     case ControlKind::Label:

@@ -53,12 +53,18 @@ public:
     // angles draw the whole circle.
     void Circle(float x, float y, float radius, std::optional<float> start = {}, std::optional<float> end = {});
     const DrawingSurface &surface() const { return m_surface; }
-    QPointF toPixels(double x, double y) const;
+    // A point in the window's drawing units, in logical pixels.
+    QPointF unitsToPixels(double x, double y) const;
 
 protected:
     virtual void Form_Load() {}
-    // Runs the procedure through the event wrapper whenever the named button or picture box is clicked.
-    void onClick(QStringView controlName, const QString &procedureName, std::function<void()> procedure);
+    // Runs the handler through the event wrapper whenever the named button or picture box is clicked; messages name
+    // it after the window and the control, as "Form1.Command1_Click".
+    template <class F>
+    void onClick(QStringView controlName, void (F::*handler)())
+    {
+        connectClick(controlName, [form = static_cast<F *>(this), handler] { (form->*handler)(); });
+    }
 
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -77,11 +83,11 @@ private:
         bool visible = true;
     };
 
+    void connectClick(QStringView controlName, std::function<void()> handler);
     QWidget *createWindowedControl(const ControlDesign &control);
     PaintedControl &paintedControl(QStringView controlName, ControlKind kind);
     const PaintedControl *findPaintedControl(QStringView controlName) const;
     void paintControl(QPainter &painter, const PaintedControl &control) const;
-    QPen drawingPen(const QColor &color) const;
     void prepareSurface();
 
     FormDesign m_design;

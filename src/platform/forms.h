@@ -30,6 +30,15 @@ public:
         get<F>();
     }
 
+    // Loads the window if it is not loaded, then shows it: visible, in front, not modal.
+    template <class F>
+    static F &show()
+    {
+        F &form = get<F>();
+        form.Show();
+        return form;
+    }
+
     template <class F>
     static bool isLoaded()
     {
