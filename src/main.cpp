@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "command_line.h"
+#include "help/help_window.h"
 #include "main_window/form1.h"
 #include "platform/forms.h"
 
@@ -6,6 +8,9 @@
 
 int main(int argc, char *argv[])
 {
+    if (const auto status = handleCommandLine(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dorlasco's astrolabe simulator"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.dorlasco.AstrolabeSimulator"));
@@ -13,10 +18,13 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     Forms::setStartupForm<Form1>();
     Forms::setOnNoFormLoaded([] { QCoreApplication::quit(); });
+    // F1 in any window opens the guide; the Help window itself is made only then.
+    Help::installHelpKey();
 
     Forms::Load<Form1>();
     Forms::get<Form1>().Show();
     const int status = QApplication::exec();
     Forms::unloadAll();
+    Help::closeHelpWindow();
     return status;
 }
