@@ -10,7 +10,7 @@ set(CPACK_PACKAGE_DESCRIPTION [=[
 A small desktop teaching tool that simulates the use of the plate of
 Dorlasco's astrolabe, an ancient instrument that ties together the position
 of the Sun, the position of the Moon and the phase of the Moon.
- .
+
 Type two of the three quantities and the program computes the third,
 together with the formula it used. It reads the solar hour from the position
 of the Sun, and draws the solution on a circle: the Sun's line, the Moon's
