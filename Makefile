@@ -10,7 +10,8 @@ PREFIX ?= /usr/local
 
 # Everything the build, the tests and the program need, from Debian's packages.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev \
-            fonts-liberation2 xvfb xauth x11-utils imagemagick desktop-file-utils appstream
+            fonts-liberation2 xvfb xauth x11-utils imagemagick desktop-file-utils appstream \
+            dpkg-dev file lintian
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -43,6 +44,24 @@ install: build
 
 deps:
 	@$(call install_missing,$(PACKAGES))
+
+# The Debian package of what `make install` installs, prefix /usr, copied here and checked by lintian:
+# `sudo apt install ./astrolabe-simulator_*.deb`.
+.PHONY: package
+package: build
+	rm -f $(BUILD_DIR)/astrolabe-simulator_*.deb astrolabe-simulator_*.deb
+	cd $(BUILD_DIR) && cpack -G DEB
+	cp $(BUILD_DIR)/astrolabe-simulator_*.deb .
+	lintian --fail-on error,warning astrolabe-simulator_*.deb
+
+# The guide's pictures and the README's screenshot, from the real program on a virtual screen; rebuild afterwards.
+SCREENSHOT_PACKAGES := xdotool
+
+.PHONY: screenshots
+screenshots: build
+	@$(call install_missing,$(SCREENSHOT_PACKAGES))
+	tools/screenshots.sh $(BUILD_DIR)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "command_line.h"
+#include "help/help_window.h"
 #include "main_window/form1.h"
 #include "platform/app.h"
 #include "platform/forms.h"
@@ -7,6 +9,9 @@
 
 int main(int argc, char *argv[])
 {
+    if (const auto status = handleCommandLine(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(App::Title());
     QApplication::setDesktopFileName(QStringLiteral("io.github.dorlasco.AstrolabeSimulator"));
@@ -14,9 +19,12 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     Forms::setStartupForm<Form1>();
     Forms::setOnNoFormLoaded([] { QCoreApplication::quit(); });
+    // F1 in any window opens the guide; the Help window itself is made only then.
+    Help::installHelpKey();
 
     Forms::show<Form1>();
     const int status = QApplication::exec();
     Forms::unloadAll();
+    Help::closeHelpWindow();
     return status;
 }

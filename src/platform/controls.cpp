@@ -81,8 +81,9 @@ void PresentationBox::openDocument()
     const QString document = findDocument();
     if (document.isEmpty()) {
         showUserMessage({MessageKind::Information, tr("Presentation not present"),
-                         tr("The presentation \"%1\" is not included with this program.\n\n"
-                            "To view it, put a copy of the file beside the program:\n%2")
+                         tr("The presentation \"%1\" is not included with this program. "
+                            "The program's own guide is: press F1.\n\n"
+                            "To view the presentation, put a copy of the file beside the program:\n%2")
                              .arg(documentFileName(m_sourcePath), App::Path())});
         return;
     }

@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Makes the pictures of the guide and the README's screenshot from the real program on a virtual X screen: types a
+# Sun and a Moon, solves, reads the solar hour, opens the drawing window and draws every figure, then crops each
+# picture to its window. Run it again whenever a window changes, then rebuild so the guide carries the new pictures.
+#
+#   tools/screenshots.sh [build dir]        (default: build; needs xvfb, xdotool, x11-utils, imagemagick)
+set -euo pipefail
+
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+guide_dir=$source_dir/src/help/guide
+readonly main_title="Dorlasco's astrolabe simulator" view_title="Form3a"
+
+fail() {
+    echo "screenshots: $*" >&2
+    exit 1
+}
+
+if [[ ${1-} != --inside-x ]]; then
+    build=$(realpath -e "${1:-$source_dir/build}") || fail "no build folder; run make build first"
+    program=$build/bin/astrolabe-simulator
+    [[ -x $program ]] || fail "no program at $program"
+    for tool in xvfb-run xdotool xwininfo import convert; do
+        command -v "$tool" >/dev/null || fail "$tool is missing (packages xvfb, xdotool, x11-utils, imagemagick)"
+    done
+    exec xvfb-run -a -s "-screen 0 1600x1000x24" bash "$0" --inside-x "$program" "$build"
+fi
+program=$2
+build=$3
+
+# The program as a user sees it, at 96 DPI and without scaling.
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
+export QT_FONT_DPI=96 LC_ALL=C.UTF-8 XDG_RUNTIME_DIR
+XDG_RUNTIME_DIR=$(mktemp -d)
+work=$(mktemp -d)
+"$program" >"$work/program.log" 2>&1 &
+pid=$!
+trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null; rm -rf "$work" "$XDG_RUNTIME_DIR"' EXIT
+
+# The window id of the largest window with that title (Qt also makes a 1x1 leader window of the same name).
+find_window() {
+    xwininfo -root -tree | awk -v name="\"$1\":" 'index($0, name) {
+        for (i = 1; i <= NF; ++i) if ($i ~ /^[0-9]+x[0-9]+[+-]/) {
+            split($i, s, /[x+-]/); if (s[1] * s[2] > best) { best = s[1] * s[2]; id = $1 } } }
+        END { if (best > 100) print id }'
+}
+
+wait_for_window() {
+    local id="" deadline=$((SECONDS + 20))
+    while [[ -z $id ]]; do
+        kill -0 $pid 2>/dev/null || { cat "$work/program.log" >&2; fail "the program ended"; }
+        ((SECONDS < deadline)) || fail "no window \"$1\""
+        sleep 0.2
+        id=$(find_window "$1")
+    done
+    echo "$id"
+}
+
+# Without a window manager a window has no frame: its client area starts at its upper-left corner.
+origin() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'
+}
+
+click() {
+    local x0 y0
+    read -r x0 y0 < <(origin "$1")
+    xdotool mousemove $((x0 + $2)) $((y0 + $3)) click 1
+    sleep 0.3
+}
+
+type_into() {
+    click "$1" "$2" "$3"
+    xdotool type --delay 30 "$4"
+}
+
+# Crops a screenshot of the whole screen to a window, keeps it small and writes it.
+save() {
+    local id=$1 out=$2 geometry=$3 x0 y0 width height
+    shift 3
+    read -r x0 y0 < <(origin "$id")
+    read -r width height < <(xwininfo -id "$id" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print w, h}')
+    import -window root "$work/screen.png"
+    convert "$work/screen.png" -crop "${width}x${height}+$x0+$y0" +repage \
+        ${geometry:+-crop "$geometry" +repage} "$@" -strip -colors 192 "PNG8:$out"
+    echo "$out: $(identify -format '%wx%h' "$out"), $(($(stat -c %s "$out") / 1024)) KiB"
+}
+
+main=$(wait_for_window "$main_title")
+sleep 1
+# Positions in the main window's client area, in pixels at 96 DPI (its layout in twips divided by 15).
+type_into "$main" 180 520 30      # Sun field
+type_into "$main" 440 520 120     # Moon field
+click "$main" 712 440             # the solve button: the phase comes out
+click "$main" 132 552             # Read solar hour
+xdotool mousemove 0 999
+sleep 0.5
+save "$main" "$source_dir/docs/screenshot.png" ""
+save "$main" "$guide_dir/main_window.png" "" -resize 78%
+# The fields, the formula and the buttons below them.
+save "$main" "$guide_dir/solved.png" "800x270+56+408"
+
+click "$main" 732 634             # See geometrical solution in astrolabe
+view=$(wait_for_window "$view_title")
+sleep 0.5
+click "$view" 24 140              # Moon's line
+click "$view" 292 136             # Sun's line
+click "$view" 288 24              # Moon's Phase
+xdotool mousemove 0 999
+sleep 0.5
+save "$view" "$guide_dir/geometric_view.png" "" -resize 200%
+
+# The Help window, for a look at the guide itself; not part of the guide.
+xdotool key F1
+help=$(wait_for_window "Guide to Dorlasco's astrolabe simulator")
+sleep 1
+save "$help" "$build/help_window.png" ""
