@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "help_window.h"
 
+#include "platform/app.h"
 #include "platform/event_procedure.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ protected:
 
 void reportUnreadableGuide(const QString &path, const QString &reason)
 {
-    showUserMessage({MessageKind::Error, QCoreApplication::applicationName(),
+    showUserMessage({MessageKind::Error, App::Title(),
                      QCoreApplication::translate("Help", "The guide cannot be shown: %1\n\n%2")
                          .arg(reason, path)});
 }
@@ -98,7 +99,7 @@ void showHelpWindow()
 
     auto *help = new QTextBrowser;
     help->setObjectName(QStringLiteral("helpWindow"));
-    help->setWindowTitle(QCoreApplication::translate("Help", "Guide to Dorlasco's astrolabe simulator"));
+    help->setWindowTitle(QCoreApplication::translate("Help", "Guide to %1").arg(App::Title()));
     // Pictures are found beside the page; no link leaves the guide.
     help->setSearchPaths({QFileInfo(path).absolutePath()});
     help->setOpenExternalLinks(false);
