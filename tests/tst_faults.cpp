@@ -69,14 +69,9 @@ QString firstMessage(const MessageRecorder &recorder)
     return recorder.messages().empty() ? QString() : recorder.messages().front().text;
 }
 
-QString platePath(const QTemporaryDir &dir)
-{
-    return dir.filePath(u"placna01.jpg"_s);
-}
-
 QByteArray builtPlate()
 {
-    QFile file(QDir(builtProgramFolder()).filePath(u"placna01.jpg"_s));
+    QFile file(builtPlatePath());
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
@@ -90,7 +85,7 @@ bool writeFile(const QString &path, const QByteArray &data)
 
 } // namespace
 
-class FaultsTest : public QObject
+class TestFaults : public QObject
 {
     Q_OBJECT
 
@@ -106,7 +101,7 @@ private slots:
     void longPasteKeptWhole();
 };
 
-void FaultsTest::cleanupTestCase()
+void TestFaults::cleanupTestCase()
 {
     qDebug().noquote() << u"faults: %1 hostile inputs tried in the handlers (%2 raised the overflow), %3 damaged "
                           u"plate pictures tried"_s.arg(inputsTried)
@@ -114,7 +109,7 @@ void FaultsTest::cleanupTestCase()
                               .arg(picturesTried);
 }
 
-void FaultsTest::hostileInput_data()
+void TestFaults::hostileInput_data()
 {
     QTest::addColumn<QString>("button"); // "Form1.Command1"
     QTest::addColumn<QString>("sun");
@@ -250,7 +245,7 @@ void FaultsTest::hostileInput_data()
         {u"Form3.Text1=0"_s, u"Form3.Text3=12"_s});
 }
 
-void FaultsTest::hostileInput()
+void TestFaults::hostileInput()
 {
     QFETCH(QString, button);
     QFETCH(QString, sun);
@@ -274,7 +269,7 @@ void FaultsTest::hostileInput()
     Form &form = formName == u"Form1" ? static_cast<Form &>(main) : view;
 
     MessageRecorder recorder;
-    QTest::mouseClick(&form.button(control), Qt::LeftButton);
+    press(form, control);
     ++inputsTried;
 
     if (error) {
@@ -297,7 +292,7 @@ void FaultsTest::hostileInput()
     QCOMPARE(main.pictureCacheKey(u"Image1"), picture);
 }
 
-void FaultsTest::damagedPlatePicture_data()
+void TestFaults::damagedPlatePicture_data()
 {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<int>("error");
@@ -312,7 +307,7 @@ void FaultsTest::damagedPlatePicture_data()
     QTest::newRow("missing") << u"missing"_s << int(RuntimeError::FileNotFound) << u"File not found"_s;
 }
 
-void FaultsTest::damagedPlatePicture()
+void TestFaults::damagedPlatePicture()
 {
     QFETCH(QString, damage);
     QFETCH(int, error);
@@ -320,11 +315,9 @@ void FaultsTest::damagedPlatePicture()
 
     const QByteArray plate = builtPlate();
     QVERIFY2(plate.size() > 1000, "the build draws the plate picture beside the tests");
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = platePath(dir);
-    QVERIFY(writeFile(path, plate));
-    App::setPathForTesting(dir.path());
+    ProgramFolder folder;
+    QVERIFY(folder.useWithPlate());
+    const QString path = folder.plate();
 
     Form1 &main = showMainWindow(u"37.5"_s, u"120"_s, u"7"_s);
     QVERIFY(main.imageHasPicture(u"Image1"));
@@ -379,7 +372,7 @@ void FaultsTest::damagedPlatePicture()
 }
 
 // A mebibyte pasted into a field is kept whole, and the buttons read it quickly.
-void FaultsTest::longPasteKeptWhole()
+void TestFaults::longPasteKeptWhole()
 {
     MessageRecorder recorder;
     Form1 &main = Forms::get<Form1>();
@@ -398,5 +391,5 @@ void FaultsTest::longPasteKeptWhole()
     QVERIFY(recorder.messages().empty());
 }
 
-QTEST_MAIN(FaultsTest)
+QTEST_MAIN(TestFaults)
 #include "tst_faults.moc"

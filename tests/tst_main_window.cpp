@@ -23,7 +23,6 @@
 
 namespace {
 
-const QString PlateFile = QStringLiteral("placna01.jpg");
 const QString DocumentName = QStringLiteral("Ipotesi sulla Dorlasco della Necropoli 270902f.ppt");
 const QStringList TextBoxes = {u"Text1"_qs, u"Text2"_qs, u"Text3"_qs, u"Text4"_qs, u"Text5"_qs,
                                u"Text6"_qs, u"Text7"_qs, u"Text8"_qs, u"Text9"_qs};
@@ -102,20 +101,6 @@ bool writeSolidJpeg(const QString &path, QColor colour)
     picture.fill(colour);
     return picture.save(path, "JPEG", 95);
 }
-
-// A program folder of the test's own, holding a copy of the plate picture that the build drew.
-struct ProgramFolder {
-    QTemporaryDir dir;
-    QString plate() const { return dir.filePath(PlateFile); }
-    // Copies the plate in and makes this the program's folder.
-    bool useWithPlate()
-    {
-        if (!dir.isValid() || !QFile::copy(QDir(builtProgramFolder()).filePath(PlateFile), plate()))
-            return false;
-        App::setPathForTesting(dir.path());
-        return true;
-    }
-};
 
 } // namespace
 
@@ -404,7 +389,7 @@ void TestMainWindow::plateFillsImage1()
 {
     Form1 &window = Forms::get<Form1>();
     QVERIFY(window.imageHasPicture(u"Image1"));
-    QImage plate(QDir(builtProgramFolder()).filePath(PlateFile));
+    QImage plate(builtPlatePath());
     QVERIFY(!plate.isNull());
     plate = plate.scaled(PlateBox.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                 .convertToFormat(QImage::Format_RGB32);
@@ -519,7 +504,7 @@ void TestMainWindow::startWithoutPicture()
     const auto &[message, windowVisible] = shown.front();
     QCOMPARE(message.kind, MessageKind::Error);
     QCOMPARE(message.errorNumber, int(RuntimeError::FileNotFound));
-    QVERIFY2(message.text.contains(QDir(emptyFolder.path()).filePath(PlateFile)), qPrintable(message.text));
+    QVERIFY2(message.text.contains(QDir(emptyFolder.path()).filePath(PlateFileName)), qPrintable(message.text));
     QVERIFY(!windowVisible);
 
     QVERIFY(window.isVisible());
@@ -584,7 +569,7 @@ void TestMainWindow::reloadKeepsPlateAndTexts()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("not a picture\n");
     } else if (replacement == u"folder") {
-        QVERIFY(QDir(folder.dir.path()).mkdir(PlateFile));
+        QVERIFY(QDir().mkdir(folder.plate()));
     }
     QTest::mouseClick(&window.windowedControl(u"Picture1"), Qt::LeftButton);
 
@@ -614,8 +599,8 @@ void TestMainWindow::turnButtonChangesNothing()
     const qint64 picture = window.pictureCacheKey(u"Image1");
 
     // Nothing is remembered between presses either.
-    for (int press = 0; press < 3; ++press)
-        QTest::mouseClick(&window.button(u"Command2"), Qt::LeftButton);
+    for (int n = 0; n < 3; ++n)
+        press(window, u"Command2");
 
     for (qsizetype i = 0; i < TextBoxes.size(); ++i)
         QCOMPARE(window.textBox(TextBoxes.at(i)).text(), texts.at(i));
@@ -654,7 +639,7 @@ void TestMainWindow::closingMainWindowWithViewOpenKeepsProgram()
 {
     MessageRecorder recorder;
     Form1 &window = shownMainWindow();
-    QTest::mouseClick(&window.button(u"Command3"), Qt::LeftButton);
+    press(window, u"Command3");
     QVERIFY(Forms::isLoaded<Form3>());
 
     QVERIFY(window.close());
@@ -704,7 +689,7 @@ void TestMainWindow::presentationFoundBesideProgram()
     ProgramFolder folder;
     QVERIFY(folder.useWithPlate());
     MessageRecorder recorder;
-    const QString document = folder.dir.filePath(DocumentName);
+    const QString document = folder.filePath(DocumentName);
     QFile file(document);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();

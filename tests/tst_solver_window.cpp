@@ -28,22 +28,9 @@ QStringList fieldTexts(const Form1 &form)
     return texts;
 }
 
-// As the user does it: click into the field, then type. The fields start empty.
-void typeInto(QLineEdit &field, const QString &text)
-{
-    QTest::mouseClick(&field, Qt::LeftButton);
-    QTest::keyClicks(&field, text);
-}
-
-void press(Form &form, const char16_t *buttonName)
-{
-    QAbstractButton &button = form.button(buttonName);
-    QTest::mouseClick(&button, Qt::LeftButton, {}, button.rect().center());
-}
-
 } // namespace
 
-class SolverWindowTest : public QObject
+class TestSolverWindow : public QObject
 {
     Q_OBJECT
 
@@ -56,9 +43,7 @@ private slots:
         resetProgramState();
         m_recorder.clear();
         Forms::Load<Form1>();
-        Form1 &form = Forms::get<Form1>();
-        form.Show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(showAndWait(Forms::get<Form1>()));
     }
     void cleanup() { resetProgramState(); }
 
@@ -253,5 +238,5 @@ private:
     MessageRecorder m_recorder;
 };
 
-QTEST_MAIN(SolverWindowTest)
+QTEST_MAIN(TestSolverWindow)
 #include "tst_solver_window.moc"
