@@ -135,43 +135,45 @@ void TestFaults::hostileInput_data()
     auto solved = [](const QString &field, const QString &text, const QString &formula) {
         return QStringList{u"Form1.Text5="_s, u"Form1.%1=%2"_s.arg(field, text), u"Form1.Text4="_s + formula};
     };
-    solverFault("solve A: Moon at the largest double", u"1"_s, Max, u""_s);
-    solverFault("solve B: 1e308 and -1e308", u"1e308"_s, u"-1e308"_s, u""_s);
-    solverFault("solve B: -max and max", u"-"_s + Max, Max, u""_s);
-    solverFault("solve B: Sun 1e400", u"1e400"_s, u"90"_s, u""_s);
-    solverFault("solve B: Moon -1e400", u"90"_s, u"-1e400"_s, u""_s);
-    solverRow("solve B: 1e308 twice", u"1e308"_s, u"1e308"_s, u""_s, 0, solved(u"Text3"_s, u"0"_s, Phase));
-    solverRow("solve B: Sun 1e-400 reads 0", u"1e-400"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
-    solverRow("solve A: Sun +.5", u"+.5"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"21"_s, Phase));
-    solverRow("solve B: Sun -0 is not above 0", u"-0"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
-    solverRow("solve B: Sun a lone point", u"."_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
-    solverRow("solve B: Sun a lone minus", u"-"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
-    solverRow("solve A: Sun after a tab", u"\t30"_s, u"120"_s, u""_s, 0, solved(u"Text3"_s, u"21"_s, Phase));
-    solverRow("solve B: Sun after a no-break space reads 0", u"\u00a030"_s, u"120"_s, u""_s, 0,
+    solverFault("phase to a tenth: Moon at the largest double", u"1"_s, Max, u""_s);
+    solverFault("whole phase: 1e308 and -1e308", u"1e308"_s, u"-1e308"_s, u""_s);
+    solverFault("whole phase: 1e308 and -1e308, a phase given", u"1e308"_s, u"-1e308"_s, u"5"_s);
+    solverFault("whole phase: -max and max", u"-"_s + Max, Max, u""_s);
+    solverFault("whole phase: Sun 1e400", u"1e400"_s, u"90"_s, u""_s);
+    solverFault("whole phase: Moon -1e400", u"90"_s, u"-1e400"_s, u""_s);
+    solverRow("whole phase: 1e308 twice", u"1e308"_s, u"1e308"_s, u""_s, 0, solved(u"Text3"_s, u"0"_s, Phase));
+    solverRow("whole phase: Sun 1e-400 reads 0", u"1e-400"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    solverRow("phase to a tenth: Sun +.5", u"+.5"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"21"_s, Phase));
+    solverRow("whole phase: Sun -0 is not above 0", u"-0"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    solverRow("whole phase: Sun a lone point", u"."_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    solverRow("whole phase: Sun a lone minus", u"-"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    solverRow("phase to a tenth: Sun after a tab", u"\t30"_s, u"120"_s, u""_s, 0,
+              solved(u"Text3"_s, u"21"_s, Phase));
+    solverRow("whole phase: Sun after a no-break space reads 0", u"\u00a030"_s, u"120"_s, u""_s, 0,
               solved(u"Text3"_s, u"9"_s, Phase));
-    solverRow("solve B: Sun after an ideographic space reads 0", u"\u300030"_s, u"120"_s, u""_s, 0,
+    solverRow("whole phase: Sun after an ideographic space reads 0", u"\u300030"_s, u"120"_s, u""_s, 0,
               solved(u"Text3"_s, u"9"_s, Phase));
-    solverRow("solve B: Sun in Arabic-Indic digits reads 0", u"\u0663\u0660"_s, u"120"_s, u""_s, 0,
+    solverRow("whole phase: Sun in Arabic-Indic digits reads 0", u"\u0663\u0660"_s, u"120"_s, u""_s, 0,
               solved(u"Text3"_s, u"9"_s, Phase));
-    solverRow("solve B: Sun in full-width digits reads 0", u"\uff13\uff10"_s, u"120"_s, u""_s, 0,
+    solverRow("whole phase: Sun in full-width digits reads 0", u"\uff13\uff10"_s, u"120"_s, u""_s, 0,
               solved(u"Text3"_s, u"9"_s, Phase));
-    solverRow("solve B: Sun letters", u"abc"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
-    solverFault("solve C: 1e308 and phase 1e308", u""_s, u"1e308"_s, u"1e308"_s);
-    solverFault("solve C: -1e308 and phase -1e308", u""_s, u"-1e308"_s, u"-1e308"_s);
-    solverFault("solve C: phase 1e400", u""_s, u"10"_s, u"1e400"_s);
-    solverRow("solve C: Moon at the largest double", u""_s, Max, u"28"_s, 0, solved(u"Text1"_s, MaxText, Sun));
-    solverRow("solve C: phase +.5", u""_s, u"10"_s, u"+.5"_s, 0, solved(u"Text1"_s, u"16"_s, Sun));
-    solverRow("solve C: phase a lone point", u""_s, u"10"_s, u"."_s, 0, solved(u"Text1"_s, u"10"_s, Sun));
-    solverRow("solve C: phase -0", u""_s, u"10"_s, u"-0"_s, 0, solved(u"Text1"_s, u"10"_s, Sun));
-    solverRow("solve C: phase in Arabic-Indic digits", u""_s, u"10"_s, u"\u0661"_s, 0,
+    solverRow("whole phase: Sun letters", u"abc"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    solverFault("Sun solved: 1e308 and phase 1e308", u""_s, u"1e308"_s, u"1e308"_s);
+    solverFault("Sun solved: -1e308 and phase -1e308", u""_s, u"-1e308"_s, u"-1e308"_s);
+    solverFault("Sun solved: phase 1e400", u""_s, u"10"_s, u"1e400"_s);
+    solverRow("Sun solved: Moon at the largest double", u""_s, Max, u"28"_s, 0, solved(u"Text1"_s, MaxText, Sun));
+    solverRow("Sun solved: phase +.5", u""_s, u"10"_s, u"+.5"_s, 0, solved(u"Text1"_s, u"16"_s, Sun));
+    solverRow("Sun solved: phase a lone point", u""_s, u"10"_s, u"."_s, 0, solved(u"Text1"_s, u"10"_s, Sun));
+    solverRow("Sun solved: phase -0", u""_s, u"10"_s, u"-0"_s, 0, solved(u"Text1"_s, u"10"_s, Sun));
+    solverRow("Sun solved: phase in Arabic-Indic digits", u""_s, u"10"_s, u"\u0661"_s, 0,
               solved(u"Text1"_s, u"10"_s, Sun));
-    solverFault("solve D: -1e308 and phase 1e308", u"-1e308"_s, u""_s, u"1e308"_s);
-    solverFault("solve D: 1e308 and phase -1e308", u"1e308"_s, u""_s, u"-1e308"_s);
-    solverFault("solve D: phase -1e400", u"30"_s, u""_s, u"-1e400"_s);
-    solverRow("solve D: Sun at minus the largest double", u"-"_s + Max, u""_s, u"1"_s, 0,
+    solverFault("Moon solved: -1e308 and phase 1e308", u"-1e308"_s, u""_s, u"1e308"_s);
+    solverFault("Moon solved: 1e308 and phase -1e308", u"1e308"_s, u""_s, u"-1e308"_s);
+    solverFault("Moon solved: phase -1e400", u"30"_s, u""_s, u"-1e400"_s);
+    solverRow("Moon solved: Sun at minus the largest double", u"-"_s + Max, u""_s, u"1"_s, 0,
               solved(u"Text2"_s, u"-"_s + MaxText, Moon));
-    solverRow("solve D: phase after a tab", u"30"_s, u""_s, u"\t21"_s, 0, solved(u"Text2"_s, u"120"_s, Moon));
-    solverRow("solve D: phase in Arabic-Indic digits", u"30"_s, u""_s, u"\u0662\u0661"_s, 0,
+    solverRow("Moon solved: phase after a tab", u"30"_s, u""_s, u"\t21"_s, 0, solved(u"Text2"_s, u"120"_s, Moon));
+    solverRow("Moon solved: phase in Arabic-Indic digits", u"30"_s, u""_s, u"\u0662\u0661"_s, 0,
               solved(u"Text2"_s, u"30"_s, Moon));
 
     // The solar hour writes only its own field, and only when nothing faulted.

@@ -3,10 +3,8 @@
 #include "main_window/form1.h"
 #include "core/solver.h"
 #include "platform/forms.h"
-#include "core/runtime_error.h"
 #include "test_support.h"
 
-#include <QAbstractButton>
 #include <QLineEdit>
 #include <QTest>
 
@@ -199,39 +197,6 @@ private slots:
         QCOMPARE(form.Text4().text(), QStringLiteral("kept formula"));
         QCOMPARE(programEndCount(), 0);
         QCOMPARE(m_recorder.messages().size(), size_t(0));
-    }
-
-    void anOverflowKeepsTheResultAndTheFormula()
-    {
-        Form1 &form = Forms::get<Form1>();
-        typeInto(form.Text1(), QStringLiteral("1e308"));
-        typeInto(form.Text2(), QStringLiteral("-1e308"));
-        typeInto(form.Text3(), QStringLiteral("5"));
-        typeInto(form.Text4(), QStringLiteral("old formula"));
-        typeInto(form.Text5(), QStringLiteral("9"));
-        QStringList expected = fieldTexts(form);
-
-        press(form, u"Command1");
-
-        expected[4] = QString();
-        QCOMPARE(fieldTexts(form), expected);
-        QCOMPARE(m_recorder.errorNumbers(), std::vector<int>{RuntimeError::Overflow});
-        QVERIFY2(m_recorder.messages().front().text.contains(QStringLiteral("Overflow")),
-                 qPrintable(m_recorder.messages().front().text));
-        QVERIFY(form.isVisible());
-    }
-
-    void aSolarHourBeyondTheDoubleRangeKeepsTheField()
-    {
-        Form1 &form = Forms::get<Form1>();
-        typeInto(form.Text1(), QStringLiteral("1e400"));
-        typeInto(form.Text5(), QStringLiteral("9"));
-        const QStringList before = fieldTexts(form);
-
-        press(form, u"Command4");
-
-        QCOMPARE(fieldTexts(form), before);
-        QCOMPARE(m_recorder.errorNumbers(), std::vector<int>{RuntimeError::Overflow});
     }
 
 private:
