@@ -77,13 +77,13 @@ public:
         auto *heading = new QLabel(QStringLiteral("Presentation"), presentation);
         heading->setFont(designFont(8.25, true));
         heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        heading->setGeometry(5, 5, 95, 14);
+        heading->setGeometry(5, 5, 95, 13);
         auto *document = new QLabel(QStringLiteral("Ipotesi sulla Dorlasco della Necropoli 270902f.ppt\n\n"
                                                    "(not included)"),
                                     presentation);
         document->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         document->setWordWrap(true);
-        document->setGeometry(5, 23, 95, 85);
+        document->setGeometry(5, 22, 95, 86);
 
         label("sin", {552, 256, 41, 17});
         label("cos", {552, 288, 33, 17});
@@ -100,7 +100,7 @@ public:
         label("Position of the Sun in degrees", {80, 480, 185, 17});
         label("Position of the Moon in degrees", {344, 480, 193, 25});
         label("Phase of the Moon (integer between 1 and 28 )", {600, 480, 225, 25});
-        textBox({72, 504, 217, 33});
+        textBox({72, 504, 217, 33})->setFocus();
         textBox({344, 504, 193, 33});
         textBox({592, 504, 249, 33});
         label("Day of the Moon's month: after the new Moon", {592, 544, 249, 17});
@@ -140,6 +140,8 @@ private:
         label->setFont(font);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
+        // Under the text boxes and buttons, as on a window that paints its labels.
+        label->lower();
         if (colour.isValid()) {
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, colour);
@@ -147,7 +149,12 @@ private:
         }
     }
 
-    void textBox(const QRect &box) { (new QLineEdit(this))->setGeometry(box); }
+    QLineEdit *textBox(const QRect &place)
+    {
+        auto *box = new QLineEdit(this);
+        box->setGeometry(place);
+        return box;
+    }
 
     void button(const char *caption, const QRect &box, const QFont &font = designFont())
     {
