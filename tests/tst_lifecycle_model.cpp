@@ -114,7 +114,7 @@ class TestLifecycleModel : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { quietOffscreenRaiseWarnings(); }
     void init();
     void cleanup();
     void cleanupTestCase();
@@ -133,11 +133,6 @@ private:
     Model m_model;
     std::unique_ptr<MessageRecorder> m_recorder;
 };
-
-void TestLifecycleModel::initTestCase()
-{
-    quietOffscreenRaiseWarnings();
-}
 
 void TestLifecycleModel::init()
 {

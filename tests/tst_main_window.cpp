@@ -109,9 +109,9 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { quietOffscreenRaiseWarnings(); }
+    void init() { resetProgramState(); }
+    void cleanup() { resetProgramState(); }
 
     void windowedControls_data();
     void windowedControls();
@@ -145,21 +145,6 @@ private slots:
     void presentationNotPresent();
     void presentationFoundBesideProgram();
 };
-
-void TestMainWindow::initTestCase()
-{
-    quietOffscreenRaiseWarnings();
-}
-
-void TestMainWindow::init()
-{
-    resetProgramState();
-}
-
-void TestMainWindow::cleanup()
-{
-    resetProgramState();
-}
 
 void TestMainWindow::windowedControls_data()
 {
