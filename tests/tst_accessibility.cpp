@@ -23,8 +23,7 @@ Form &openWindow(const QString &window)
         form = &Forms::get<Form1>();
     else
         form = &Forms::get<Form3>();
-    form->Show();
-    if (!QTest::qWaitForWindowActive(form))
+    if (!showAndWait(*form, ShownUntil::Active))
         qFatal("the window never became active");
     return *form;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/app.h"
 #include "platform/form.h"
+#include "pixel_probes.h"
 #include "test_support.h"
 
 #include <QTest>
@@ -25,43 +26,14 @@ FormDesign sketchDesign(double unitX, double unitY)
     return design;
 }
 
-QPoint pixelAt(QPointF p)
-{
-    return QPoint(int(std::floor(p.x())), int(std::floor(p.y())));
-}
-
 bool paintedAt(const QImage &image, QPoint p)
 {
-    return image.rect().contains(p) && qAlpha(image.pixel(p)) != 0;
+    return image.rect().contains(p) && isPainted(image.pixel(p));
 }
 
-// Whether anything is drawn within reach pixels (across and down) of the point.
-bool paintedNear(const QImage &image, QPointF point, int reach = 1)
+bool paintedNear(const QImage &image, QPointF point)
 {
-    const QPoint p = pixelAt(point);
-    for (int dy = -reach; dy <= reach; ++dy) {
-        for (int dx = -reach; dx <= reach; ++dx) {
-            if (paintedAt(image, p + QPoint(dx, dy)))
-                return true;
-        }
-    }
-    return false;
-}
-
-// Counter-clockwise from pointing right, as the screen shows it.
-QPointF onCircle(QPointF centre, double radius, double degrees)
-{
-    const double a = qDegreesToRadians(degrees);
-    return centre + QPointF(radius * std::cos(a), -radius * std::sin(a));
-}
-
-// The share of whole degrees round the centre at which the circle of that radius has a drawn pixel nearby.
-double circleCoverage(const QImage &image, QPointF centre, double radius)
-{
-    int covered = 0;
-    for (int degrees = 0; degrees < 360; ++degrees)
-        covered += paintedNear(image, onCircle(centre, radius, degrees)) ? 1 : 0;
-    return covered / 360.0;
+    return pixelNear(image, point, isPainted);
 }
 
 QString describe(QPointF p)
@@ -241,8 +213,8 @@ void TestDrawingSurface::circleRadiusInHorizontalUnits()
     const QImage &image = form.surface().image();
 
     // Round on the screen: the same radius in pixels across, down and on the diagonals.
-    QVERIFY2(circleCoverage(image, pixelCentre, pixelRadius) > 0.97,
-             qPrintable(QString::number(circleCoverage(image, pixelCentre, pixelRadius))));
+    QVERIFY2(circleCoverage(image, pixelCentre, pixelRadius, isPainted) > 0.97,
+             qPrintable(QString::number(circleCoverage(image, pixelCentre, pixelRadius, isPainted))));
     for (int degrees = 0; degrees < 360; degrees += 45) {
         QVERIFY2(!paintedNear(image, onCircle(pixelCentre, pixelRadius - 5, degrees)),
                  qPrintable(QStringLiteral("drawn inside the circle at %1 degrees").arg(degrees)));
@@ -349,8 +321,8 @@ void TestDrawingSurface::equalAnglesDrawTheWholeCircle()
     const QImage &image = form.surface().image();
     const QPointF centre(150, 150);
 
-    QVERIFY2(circleCoverage(image, centre, 80) > 0.97,
-             qPrintable(QString::number(circleCoverage(image, centre, 80))));
+    QVERIFY2(circleCoverage(image, centre, 80, isPainted) > 0.97,
+             qPrintable(QString::number(circleCoverage(image, centre, 80, isPainted))));
     for (int degrees = 0; degrees < 360; degrees += 15) {
         const bool radiusHere = std::any_of(radii.begin(), radii.end(), [degrees](int r) {
             return std::abs(r - degrees) <= 5 || std::abs(r - 360 - degrees) <= 5;
@@ -374,15 +346,13 @@ void TestDrawingSurface::drawingSurvivesHideShowAndResize()
     const QColor colour = QBColor(2);
     // Drawn before the window is first visible, as a window's loading does.
     form.Line(20, 30, 200, 30, colour);
-    form.Show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(showAndWait(form));
     QCOMPARE(form.surface().image().devicePixelRatio(), 1.0);
     QCOMPARE(form.grab().toImage().pixel(100, 30), colour.rgb());
 
     form.Hide();
     QVERIFY(!form.isVisible());
-    form.Show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(showAndWait(form));
     QCOMPARE(form.grab().toImage().pixel(100, 30), colour.rgb());
 
     form.resize(400, 360);
@@ -407,8 +377,7 @@ void TestDrawingSurface::repaintErasesNothing()
 {
     Form form(sketchDesign(3, 1));
     form.setDrawStyle(3);
-    form.Show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(showAndWait(form));
     form.Circle(750, 2250, 250);
     form.Line(100, 600, 1400, 600, QBColor(4));
     const QImage drawn = form.surface().image();

@@ -69,14 +69,9 @@ QString firstMessage(const MessageRecorder &recorder)
     return recorder.messages().empty() ? QString() : recorder.messages().front().text;
 }
 
-QString platePath(const QTemporaryDir &dir)
-{
-    return dir.filePath(u"placna01.jpg"_s);
-}
-
 QByteArray builtPlate()
 {
-    QFile file(QDir(builtProgramFolder()).filePath(u"placna01.jpg"_s));
+    QFile file(builtPlatePath());
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
@@ -90,7 +85,7 @@ bool writeFile(const QString &path, const QByteArray &data)
 
 } // namespace
 
-class FaultsTest : public QObject
+class TestFaults : public QObject
 {
     Q_OBJECT
 
@@ -106,7 +101,7 @@ private slots:
     void longPasteKeptWhole();
 };
 
-void FaultsTest::cleanupTestCase()
+void TestFaults::cleanupTestCase()
 {
     qDebug().noquote() << u"faults: %1 hostile inputs tried in the handlers (%2 raised the overflow), %3 damaged "
                           u"plate pictures tried"_s.arg(inputsTried)
@@ -114,7 +109,7 @@ void FaultsTest::cleanupTestCase()
                               .arg(picturesTried);
 }
 
-void FaultsTest::hostileInput_data()
+void TestFaults::hostileInput_data()
 {
     QTest::addColumn<QString>("button"); // "Form1.Command1"
     QTest::addColumn<QString>("sun");
@@ -140,43 +135,45 @@ void FaultsTest::hostileInput_data()
     auto solved = [](const QString &field, const QString &text, const QString &formula) {
         return QStringList{u"Form1.Text5="_s, u"Form1.%1=%2"_s.arg(field, text), u"Form1.Text4="_s + formula};
     };
-    solverFault("solve A: Moon at the largest double", u"1"_s, Max, u""_s);
-    solverFault("solve B: 1e308 and -1e308", u"1e308"_s, u"-1e308"_s, u""_s);
-    solverFault("solve B: -max and max", u"-"_s + Max, Max, u""_s);
-    solverFault("solve B: Sun 1e400", u"1e400"_s, u"90"_s, u""_s);
-    solverFault("solve B: Moon -1e400", u"90"_s, u"-1e400"_s, u""_s);
-    solverRow("solve B: 1e308 twice", u"1e308"_s, u"1e308"_s, u""_s, 0, solved(u"Text3"_s, u"0"_s, Phase));
-    solverRow("solve B: Sun 1e-400 reads 0", u"1e-400"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
-    solverRow("solve A: Sun +.5", u"+.5"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"21"_s, Phase));
-    solverRow("solve B: Sun -0 is not above 0", u"-0"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
-    solverRow("solve B: Sun a lone point", u"."_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
-    solverRow("solve B: Sun a lone minus", u"-"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
-    solverRow("solve A: Sun after a tab", u"\t30"_s, u"120"_s, u""_s, 0, solved(u"Text3"_s, u"21"_s, Phase));
-    solverRow("solve B: Sun after a no-break space reads 0", u"\u00a030"_s, u"120"_s, u""_s, 0,
+    solverFault("phase to a tenth: Moon at the largest double", u"1"_s, Max, u""_s);
+    solverFault("whole phase: 1e308 and -1e308", u"1e308"_s, u"-1e308"_s, u""_s);
+    solverFault("whole phase: 1e308 and -1e308, a phase given", u"1e308"_s, u"-1e308"_s, u"5"_s);
+    solverFault("whole phase: -max and max", u"-"_s + Max, Max, u""_s);
+    solverFault("whole phase: Sun 1e400", u"1e400"_s, u"90"_s, u""_s);
+    solverFault("whole phase: Moon -1e400", u"90"_s, u"-1e400"_s, u""_s);
+    solverRow("whole phase: 1e308 twice", u"1e308"_s, u"1e308"_s, u""_s, 0, solved(u"Text3"_s, u"0"_s, Phase));
+    solverRow("whole phase: Sun 1e-400 reads 0", u"1e-400"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    solverRow("phase to a tenth: Sun +.5", u"+.5"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"21"_s, Phase));
+    solverRow("whole phase: Sun -0 is not above 0", u"-0"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    solverRow("whole phase: Sun a lone point", u"."_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    solverRow("whole phase: Sun a lone minus", u"-"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    solverRow("phase to a tenth: Sun after a tab", u"\t30"_s, u"120"_s, u""_s, 0,
+              solved(u"Text3"_s, u"21"_s, Phase));
+    solverRow("whole phase: Sun after a no-break space reads 0", u"\u00a030"_s, u"120"_s, u""_s, 0,
               solved(u"Text3"_s, u"9"_s, Phase));
-    solverRow("solve B: Sun after an ideographic space reads 0", u"\u300030"_s, u"120"_s, u""_s, 0,
+    solverRow("whole phase: Sun after an ideographic space reads 0", u"\u300030"_s, u"120"_s, u""_s, 0,
               solved(u"Text3"_s, u"9"_s, Phase));
-    solverRow("solve B: Sun in Arabic-Indic digits reads 0", u"\u0663\u0660"_s, u"120"_s, u""_s, 0,
+    solverRow("whole phase: Sun in Arabic-Indic digits reads 0", u"\u0663\u0660"_s, u"120"_s, u""_s, 0,
               solved(u"Text3"_s, u"9"_s, Phase));
-    solverRow("solve B: Sun in full-width digits reads 0", u"\uff13\uff10"_s, u"120"_s, u""_s, 0,
+    solverRow("whole phase: Sun in full-width digits reads 0", u"\uff13\uff10"_s, u"120"_s, u""_s, 0,
               solved(u"Text3"_s, u"9"_s, Phase));
-    solverRow("solve B: Sun letters", u"abc"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
-    solverFault("solve C: 1e308 and phase 1e308", u""_s, u"1e308"_s, u"1e308"_s);
-    solverFault("solve C: -1e308 and phase -1e308", u""_s, u"-1e308"_s, u"-1e308"_s);
-    solverFault("solve C: phase 1e400", u""_s, u"10"_s, u"1e400"_s);
-    solverRow("solve C: Moon at the largest double", u""_s, Max, u"28"_s, 0, solved(u"Text1"_s, MaxText, Sun));
-    solverRow("solve C: phase +.5", u""_s, u"10"_s, u"+.5"_s, 0, solved(u"Text1"_s, u"16"_s, Sun));
-    solverRow("solve C: phase a lone point", u""_s, u"10"_s, u"."_s, 0, solved(u"Text1"_s, u"10"_s, Sun));
-    solverRow("solve C: phase -0", u""_s, u"10"_s, u"-0"_s, 0, solved(u"Text1"_s, u"10"_s, Sun));
-    solverRow("solve C: phase in Arabic-Indic digits", u""_s, u"10"_s, u"\u0661"_s, 0,
+    solverRow("whole phase: Sun letters", u"abc"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
+    solverFault("Sun solved: 1e308 and phase 1e308", u""_s, u"1e308"_s, u"1e308"_s);
+    solverFault("Sun solved: -1e308 and phase -1e308", u""_s, u"-1e308"_s, u"-1e308"_s);
+    solverFault("Sun solved: phase 1e400", u""_s, u"10"_s, u"1e400"_s);
+    solverRow("Sun solved: Moon at the largest double", u""_s, Max, u"28"_s, 0, solved(u"Text1"_s, MaxText, Sun));
+    solverRow("Sun solved: phase +.5", u""_s, u"10"_s, u"+.5"_s, 0, solved(u"Text1"_s, u"16"_s, Sun));
+    solverRow("Sun solved: phase a lone point", u""_s, u"10"_s, u"."_s, 0, solved(u"Text1"_s, u"10"_s, Sun));
+    solverRow("Sun solved: phase -0", u""_s, u"10"_s, u"-0"_s, 0, solved(u"Text1"_s, u"10"_s, Sun));
+    solverRow("Sun solved: phase in Arabic-Indic digits", u""_s, u"10"_s, u"\u0661"_s, 0,
               solved(u"Text1"_s, u"10"_s, Sun));
-    solverFault("solve D: -1e308 and phase 1e308", u"-1e308"_s, u""_s, u"1e308"_s);
-    solverFault("solve D: 1e308 and phase -1e308", u"1e308"_s, u""_s, u"-1e308"_s);
-    solverFault("solve D: phase -1e400", u"30"_s, u""_s, u"-1e400"_s);
-    solverRow("solve D: Sun at minus the largest double", u"-"_s + Max, u""_s, u"1"_s, 0,
+    solverFault("Moon solved: -1e308 and phase 1e308", u"-1e308"_s, u""_s, u"1e308"_s);
+    solverFault("Moon solved: 1e308 and phase -1e308", u"1e308"_s, u""_s, u"-1e308"_s);
+    solverFault("Moon solved: phase -1e400", u"30"_s, u""_s, u"-1e400"_s);
+    solverRow("Moon solved: Sun at minus the largest double", u"-"_s + Max, u""_s, u"1"_s, 0,
               solved(u"Text2"_s, u"-"_s + MaxText, Moon));
-    solverRow("solve D: phase after a tab", u"30"_s, u""_s, u"\t21"_s, 0, solved(u"Text2"_s, u"120"_s, Moon));
-    solverRow("solve D: phase in Arabic-Indic digits", u"30"_s, u""_s, u"\u0662\u0661"_s, 0,
+    solverRow("Moon solved: phase after a tab", u"30"_s, u""_s, u"\t21"_s, 0, solved(u"Text2"_s, u"120"_s, Moon));
+    solverRow("Moon solved: phase in Arabic-Indic digits", u"30"_s, u""_s, u"\u0662\u0661"_s, 0,
               solved(u"Text2"_s, u"30"_s, Moon));
 
     // The solar hour writes only its own field, and only when nothing faulted.
@@ -250,7 +247,7 @@ void FaultsTest::hostileInput_data()
         {u"Form3.Text1=0"_s, u"Form3.Text3=12"_s});
 }
 
-void FaultsTest::hostileInput()
+void TestFaults::hostileInput()
 {
     QFETCH(QString, button);
     QFETCH(QString, sun);
@@ -274,7 +271,7 @@ void FaultsTest::hostileInput()
     Form &form = formName == u"Form1" ? static_cast<Form &>(main) : view;
 
     MessageRecorder recorder;
-    QTest::mouseClick(&form.button(control), Qt::LeftButton);
+    press(form, control);
     ++inputsTried;
 
     if (error) {
@@ -297,7 +294,7 @@ void FaultsTest::hostileInput()
     QCOMPARE(main.pictureCacheKey(u"Image1"), picture);
 }
 
-void FaultsTest::damagedPlatePicture_data()
+void TestFaults::damagedPlatePicture_data()
 {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<int>("error");
@@ -312,7 +309,7 @@ void FaultsTest::damagedPlatePicture_data()
     QTest::newRow("missing") << u"missing"_s << int(RuntimeError::FileNotFound) << u"File not found"_s;
 }
 
-void FaultsTest::damagedPlatePicture()
+void TestFaults::damagedPlatePicture()
 {
     QFETCH(QString, damage);
     QFETCH(int, error);
@@ -320,11 +317,9 @@ void FaultsTest::damagedPlatePicture()
 
     const QByteArray plate = builtPlate();
     QVERIFY2(plate.size() > 1000, "the build draws the plate picture beside the tests");
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = platePath(dir);
-    QVERIFY(writeFile(path, plate));
-    App::setPathForTesting(dir.path());
+    ProgramFolder folder;
+    QVERIFY(folder.useWithPlate());
+    const QString path = folder.plate();
 
     Form1 &main = showMainWindow(u"37.5"_s, u"120"_s, u"7"_s);
     QVERIFY(main.imageHasPicture(u"Image1"));
@@ -379,7 +374,7 @@ void FaultsTest::damagedPlatePicture()
 }
 
 // A mebibyte pasted into a field is kept whole, and the buttons read it quickly.
-void FaultsTest::longPasteKeptWhole()
+void TestFaults::longPasteKeptWhole()
 {
     MessageRecorder recorder;
     Form1 &main = Forms::get<Form1>();
@@ -398,5 +393,5 @@ void FaultsTest::longPasteKeptWhole()
     QVERIFY(recorder.messages().empty());
 }
 
-QTEST_MAIN(FaultsTest)
+QTEST_MAIN(TestFaults)
 #include "tst_faults.moc"

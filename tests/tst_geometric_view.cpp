@@ -4,6 +4,7 @@
 #include "core/number_rules.h"
 #include "platform/app.h"
 #include "platform/forms.h"
+#include "pixel_probes.h"
 #include "test_support.h"
 
 #include <QAbstractButton>
@@ -31,27 +32,9 @@ QPointF lineEndPixels(double degrees)
     return QPointF((2280 + 1250 * std::sin(a)) / 15, (1440 - 1000 * std::cos(a)) / 15);
 }
 
-QPointF onCircle(double radius, double radians)
-{
-    return Centre + QPointF(radius * std::cos(radians), -radius * std::sin(radians));
-}
-
-QPoint pixelAt(QPointF p)
-{
-    return QPoint(int(std::floor(p.x())), int(std::floor(p.y())));
-}
-
 bool colourNear(const QImage &image, QPointF point, QRgb colour, int reach = 1)
 {
-    const QPoint p = pixelAt(point);
-    for (int dy = -reach; dy <= reach; ++dy) {
-        for (int dx = -reach; dx <= reach; ++dx) {
-            const QPoint q = p + QPoint(dx, dy);
-            if (image.rect().contains(q) && image.pixel(q) == colour)
-                return true;
-        }
-    }
-    return false;
+    return pixelNear(image, point, isColour(colour), reach);
 }
 
 // The share of the segment, one pixel at a time and leaving out a few pixels at each end, that has the colour
@@ -71,10 +54,7 @@ double coverageAlong(const QImage &image, QPointF from, QPointF to, QRgb colour,
 
 double circleCoverage(const QImage &image, double radius, QRgb colour)
 {
-    int covered = 0;
-    for (int degrees = 0; degrees < 360; ++degrees)
-        covered += colourNear(image, onCircle(radius, qDegreesToRadians(double(degrees))), colour) ? 1 : 0;
-    return covered / 360.0;
+    return ::circleCoverage(image, Centre, radius, isColour(colour));
 }
 
 int countColour(const QImage &image, QRgb colour)
@@ -98,13 +78,8 @@ Form3 *openViewFromMainWindow()
     Form1 &main = Forms::get<Form1>();
     if (!main.isVisible())
         main.Show();
-    QTest::mouseClick(&main.button(u"Command3"), Qt::LeftButton);
+    press(main, u"Command3");
     return Forms::isLoaded<Form3>() ? &Forms::get<Form3>() : nullptr;
-}
-
-void press(Form &form, QStringView button)
-{
-    QTest::mouseClick(&form.button(button), Qt::LeftButton);
 }
 
 // The view's Sun, Moon and phase boxes.
@@ -430,10 +405,11 @@ void TestGeometricView::phaseRingWithEmptyFields()
     const double step = 6.28 / 28;
     for (int day = 1; day <= 28; ++day) {
         const double t = day * step;
-        const double coverage = coverageAlong(image, onCircle(20, t), onCircle(RingPixels, t), foreground);
+        const double coverage = coverageAlong(image, onCircle(Centre, 20, qRadiansToDegrees(t)),
+                                              onCircle(Centre, RingPixels, qRadiansToDegrees(t)), foreground);
     QVERIFY2(coverage > 0.9, qPrintable(QStringLiteral("day %1's radius covers %2").arg(day).arg(coverage)));
         for (double r : {35.0, 50.0, 65.0}) {
-            QVERIFY2(!colourNear(image, onCircle(r, t + step / 2), foreground, 1),
+            QVERIFY2(!colourNear(image, onCircle(Centre, r, qRadiansToDegrees(t + step / 2)), foreground, 1),
                      qPrintable(QStringLiteral("drawn between day %1 and the next, %2 from the centre")
                                     .arg(day)
                                     .arg(r)));

@@ -17,13 +17,6 @@ namespace {
 
 constexpr qreal Ratio = 2.0;
 
-void showAndWait(Form &form)
-{
-    form.Show();
-    if (!QTest::qWaitForWindowExposed(&form))
-        qFatal("the window was never exposed");
-}
-
 // The largest number of rows, in any column of the range, that hold a pixel the predicate picks.
 template<typename Picked>
 int thickestColumn(const QImage &image, int fromX, int toX, int fromY, int toY, Picked picked)
@@ -67,7 +60,7 @@ void TestHighDpi::initTestCase()
 void TestHighDpi::mainWindowKeepsItsLogicalSize()
 {
     Form1 &form = Forms::get<Form1>();
-    showAndWait(form);
+    QVERIFY(showAndWait(form));
     QCOMPARE(form.size(), QSize(977, 705));
     QCOMPARE(form.devicePixelRatioF(), Ratio);
     const QPixmap grabbed = form.grab();
@@ -90,7 +83,7 @@ void TestHighDpi::controlsKeepTheirLogicalPlaces()
     QFETCH(QString, control);
     QFETCH(QRect, place);
     Form1 &form = Forms::get<Form1>();
-    showAndWait(form);
+    QVERIFY(showAndWait(form));
     QCOMPARE(form.windowedControl(control).geometry(), place);
 }
 
@@ -107,7 +100,7 @@ void TestHighDpi::viewSurfaceIsAtDeviceResolution()
     QFETCH(bool, shown);
     Form3 &view = Forms::get<Form3>();
     if (shown)
-        showAndWait(view);
+        QVERIFY(showAndWait(view));
     const QImage &surface = view.surface().image();
     QVERIFY(!surface.isNull());
     QCOMPARE(surface.devicePixelRatio(), Ratio);
@@ -118,7 +111,7 @@ void TestHighDpi::figureLineIsAtMostTwoDevicePixelsThick()
 {
     Forms::get<Form1>().Text1().setText(QStringLiteral("90"));
     Form3 &view = Forms::get<Form3>();
-    showAndWait(view);
+    QVERIFY(showAndWait(view));
     view.button(u"Command2").click();
 
     // The Sun's line at 90 degrees runs right from the centre (152, 96) along the horizontal axis to x 235; the base
@@ -149,7 +142,7 @@ void TestHighDpi::figureLineIsAtMostTwoDevicePixelsThick()
 void TestHighDpi::platePictureIsPaintedAtDeviceResolution()
 {
     Form1 &form = Forms::get<Form1>();
-    showAndWait(form);
+    QVERIFY(showAndWait(form));
     const QImage screen = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
 
     // Image1 is 209 logical pixels square at (184, 112). Compare its upper-left part, clear of the compass lines.

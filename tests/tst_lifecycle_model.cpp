@@ -109,12 +109,12 @@ Form3 *loadedView()
 
 } // namespace
 
-class LifecycleModelTest : public QObject
+class TestLifecycleModel : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { quietOffscreenRaiseWarnings(); }
     void init();
     void cleanup();
     void cleanupTestCase();
@@ -134,25 +134,20 @@ private:
     std::unique_ptr<MessageRecorder> m_recorder;
 };
 
-void LifecycleModelTest::initTestCase()
-{
-    quietOffscreenRaiseWarnings();
-}
-
-void LifecycleModelTest::init()
+void TestLifecycleModel::init()
 {
     resetProgramState();
     m_recorder = std::make_unique<MessageRecorder>();
     m_model = Model{};
 }
 
-void LifecycleModelTest::cleanup()
+void TestLifecycleModel::cleanup()
 {
     m_recorder.reset();
     resetProgramState();
 }
 
-void LifecycleModelTest::cleanupTestCase()
+void TestLifecycleModel::cleanupTestCase()
 {
     qDebug().noquote() << QStringLiteral("lifecycle model: %1 steps played in %2 program runs over %3 seeds; %4 "
                                          "faults raised, main window shown again %5 times, loaded unseen by the "
@@ -165,7 +160,7 @@ void LifecycleModelTest::cleanupTestCase()
                               .arg(mainLoadedUnseen);
 }
 
-void LifecycleModelTest::startProgram()
+void TestLifecycleModel::startProgram()
 {
     Forms::Load<Form1>();
     Forms::get<Form1>().Show();
@@ -181,19 +176,9 @@ auto pick(std::mt19937 &random, const Pick &from)
     return from.at(std::uniform_int_distribution<qsizetype>(0, from.size() - 1)(random));
 }
 
-void typeInto(QLineEdit &box, const QString &value)
-{
-    box.setFocus();
-    box.selectAll();
-    if (value.isEmpty())
-        QTest::keyClick(&box, Qt::Key_Delete);
-    else
-        QTest::keyClicks(&box, value);
-}
-
 } // namespace
 
-void LifecycleModelTest::typeIntoMain(std::mt19937 &random, QString &what)
+void TestLifecycleModel::typeIntoMain(std::mt19937 &random, QString &what)
 {
     // Mostly the three quantities; now and then any field, the formula and solar hour included.
     static const QStringList quantities = {u"Text1"_s, u"Text2"_s, u"Text3"_s};
@@ -205,7 +190,7 @@ void LifecycleModelTest::typeIntoMain(std::mt19937 &random, QString &what)
     m_model.main[field] = value;
 }
 
-void LifecycleModelTest::typeIntoView(std::mt19937 &random, QString &what)
+void TestLifecycleModel::typeIntoView(std::mt19937 &random, QString &what)
 {
     const QString field = pick(random, viewFields);
     const QString value = pick(random, valuePool);
@@ -214,7 +199,7 @@ void LifecycleModelTest::typeIntoView(std::mt19937 &random, QString &what)
     m_model.view[field] = value;
 }
 
-void LifecycleModelTest::pressMain(const QString &control)
+void TestLifecycleModel::pressMain(const QString &control)
 {
     Form1 &form = Forms::get<Form1>();
     const qint64 pictureBefore = form.pictureCacheKey(u"Image1");
@@ -253,9 +238,9 @@ void LifecycleModelTest::pressMain(const QString &control)
         QVERIFY(form.pictureCacheKey(u"Image1") != pictureBefore);
 }
 
-void LifecycleModelTest::pressView(const QString &control)
+void TestLifecycleModel::pressView(const QString &control)
 {
-    QTest::mouseClick(&Forms::get<Form3>().button(control), Qt::LeftButton);
+    press(Forms::get<Form3>(), control);
 
     Model &m = m_model;
     try {
@@ -273,7 +258,7 @@ void LifecycleModelTest::pressView(const QString &control)
     }
 }
 
-void LifecycleModelTest::playStep(std::mt19937 &random, QString &what)
+void TestLifecycleModel::playStep(std::mt19937 &random, QString &what)
 {
     Form1 *main = loadedMain();
     Form3 *view = loadedView();
@@ -328,7 +313,7 @@ void LifecycleModelTest::playStep(std::mt19937 &random, QString &what)
     }
 }
 
-void LifecycleModelTest::checkInvariants(int endsBefore, const QString &what)
+void TestLifecycleModel::checkInvariants(int endsBefore, const QString &what)
 {
     const QByteArray context = what.toUtf8();
     // Closed windows go once the event that closed them is over, as in the event loop.
@@ -381,14 +366,14 @@ void LifecycleModelTest::checkInvariants(int endsBefore, const QString &what)
     m_model.errors.clear();
 }
 
-void LifecycleModelTest::randomSequences_data()
+void TestLifecycleModel::randomSequences_data()
 {
     QTest::addColumn<unsigned>("seed");
     for (unsigned seed = 1; seed <= Seeds; ++seed)
         QTest::addRow("seed %u", seed) << seed * 7919u;
 }
 
-void LifecycleModelTest::randomSequences()
+void TestLifecycleModel::randomSequences()
 {
     QFETCH(unsigned, seed);
     std::mt19937 random(seed);
@@ -422,5 +407,5 @@ void LifecycleModelTest::randomSequences()
     }
 }
 
-QTEST_MAIN(LifecycleModelTest)
+QTEST_MAIN(TestLifecycleModel)
 #include "tst_lifecycle_model.moc"

@@ -23,7 +23,6 @@
 
 namespace {
 
-const QString PlateFile = QStringLiteral("placna01.jpg");
 const QString DocumentName = QStringLiteral("Ipotesi sulla Dorlasco della Necropoli 270902f.ppt");
 const QStringList TextBoxes = {u"Text1"_qs, u"Text2"_qs, u"Text3"_qs, u"Text4"_qs, u"Text5"_qs,
                                u"Text6"_qs, u"Text7"_qs, u"Text8"_qs, u"Text9"_qs};
@@ -103,20 +102,6 @@ bool writeSolidJpeg(const QString &path, QColor colour)
     return picture.save(path, "JPEG", 95);
 }
 
-// A program folder of the test's own, holding a copy of the plate picture that the build drew.
-struct ProgramFolder {
-    QTemporaryDir dir;
-    QString plate() const { return dir.filePath(PlateFile); }
-    // Copies the plate in and makes this the program's folder.
-    bool useWithPlate()
-    {
-        if (!dir.isValid() || !QFile::copy(QDir(builtProgramFolder()).filePath(PlateFile), plate()))
-            return false;
-        App::setPathForTesting(dir.path());
-        return true;
-    }
-};
-
 } // namespace
 
 class TestMainWindow : public QObject
@@ -124,9 +109,9 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { quietOffscreenRaiseWarnings(); }
+    void init() { resetProgramState(); }
+    void cleanup() { resetProgramState(); }
 
     void windowedControls_data();
     void windowedControls();
@@ -160,21 +145,6 @@ private slots:
     void presentationNotPresent();
     void presentationFoundBesideProgram();
 };
-
-void TestMainWindow::initTestCase()
-{
-    quietOffscreenRaiseWarnings();
-}
-
-void TestMainWindow::init()
-{
-    resetProgramState();
-}
-
-void TestMainWindow::cleanup()
-{
-    resetProgramState();
-}
 
 void TestMainWindow::windowedControls_data()
 {
@@ -402,7 +372,7 @@ void TestMainWindow::plateFillsImage1()
 {
     Form1 &window = Forms::get<Form1>();
     QVERIFY(window.imageHasPicture(u"Image1"));
-    QImage plate(QDir(builtProgramFolder()).filePath(PlateFile));
+    QImage plate(builtPlatePath());
     QVERIFY(!plate.isNull());
     plate = plate.scaled(PlateBox.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                 .convertToFormat(QImage::Format_RGB32);
@@ -517,7 +487,7 @@ void TestMainWindow::startWithoutPicture()
     const auto &[message, windowVisible] = shown.front();
     QCOMPARE(message.kind, MessageKind::Error);
     QCOMPARE(message.errorNumber, int(RuntimeError::FileNotFound));
-    QVERIFY2(message.text.contains(QDir(emptyFolder.path()).filePath(PlateFile)), qPrintable(message.text));
+    QVERIFY2(message.text.contains(QDir(emptyFolder.path()).filePath(PlateFileName)), qPrintable(message.text));
     QVERIFY(!windowVisible);
 
     QVERIFY(window.isVisible());
@@ -582,7 +552,7 @@ void TestMainWindow::reloadKeepsPlateAndTexts()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("not a picture\n");
     } else if (replacement == u"folder") {
-        QVERIFY(QDir(folder.dir.path()).mkdir(PlateFile));
+        QVERIFY(QDir().mkdir(folder.plate()));
     }
     QTest::mouseClick(&window.windowedControl(u"Picture1"), Qt::LeftButton);
 
@@ -612,8 +582,8 @@ void TestMainWindow::turnButtonChangesNothing()
     const qint64 picture = window.pictureCacheKey(u"Image1");
 
     // Nothing is remembered between presses either.
-    for (int press = 0; press < 3; ++press)
-        QTest::mouseClick(&window.button(u"Command2"), Qt::LeftButton);
+    for (int n = 0; n < 3; ++n)
+        press(window, u"Command2");
 
     for (qsizetype i = 0; i < TextBoxes.size(); ++i)
         QCOMPARE(window.textBox(TextBoxes.at(i)).text(), texts.at(i));
@@ -652,7 +622,7 @@ void TestMainWindow::closingMainWindowWithViewOpenKeepsProgram()
 {
     MessageRecorder recorder;
     Form1 &window = shownMainWindow();
-    QTest::mouseClick(&window.button(u"Command3"), Qt::LeftButton);
+    press(window, u"Command3");
     QVERIFY(Forms::isLoaded<Form3>());
 
     QVERIFY(window.close());
@@ -702,7 +672,7 @@ void TestMainWindow::presentationFoundBesideProgram()
     ProgramFolder folder;
     QVERIFY(folder.useWithPlate());
     MessageRecorder recorder;
-    const QString document = folder.dir.filePath(DocumentName);
+    const QString document = folder.filePath(DocumentName);
     QFile file(document);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();

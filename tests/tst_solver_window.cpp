@@ -3,10 +3,8 @@
 #include "main_window/form1.h"
 #include "core/solver.h"
 #include "platform/forms.h"
-#include "core/runtime_error.h"
 #include "test_support.h"
 
-#include <QAbstractButton>
 #include <QLineEdit>
 #include <QTest>
 
@@ -28,22 +26,9 @@ QStringList fieldTexts(const Form1 &form)
     return texts;
 }
 
-// As the user does it: click into the field, then type. The fields start empty.
-void typeInto(QLineEdit &field, const QString &text)
-{
-    QTest::mouseClick(&field, Qt::LeftButton);
-    QTest::keyClicks(&field, text);
-}
-
-void press(Form &form, const char16_t *buttonName)
-{
-    QAbstractButton &button = form.button(buttonName);
-    QTest::mouseClick(&button, Qt::LeftButton, {}, button.rect().center());
-}
-
 } // namespace
 
-class SolverWindowTest : public QObject
+class TestSolverWindow : public QObject
 {
     Q_OBJECT
 
@@ -56,9 +41,7 @@ private slots:
         resetProgramState();
         m_recorder.clear();
         Forms::Load<Form1>();
-        Form1 &form = Forms::get<Form1>();
-        form.Show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(showAndWait(Forms::get<Form1>()));
     }
     void cleanup() { resetProgramState(); }
 
@@ -216,42 +199,9 @@ private slots:
         QCOMPARE(m_recorder.messages().size(), size_t(0));
     }
 
-    void anOverflowKeepsTheResultAndTheFormula()
-    {
-        Form1 &form = Forms::get<Form1>();
-        typeInto(form.Text1(), QStringLiteral("1e308"));
-        typeInto(form.Text2(), QStringLiteral("-1e308"));
-        typeInto(form.Text3(), QStringLiteral("5"));
-        typeInto(form.Text4(), QStringLiteral("old formula"));
-        typeInto(form.Text5(), QStringLiteral("9"));
-        QStringList expected = fieldTexts(form);
-
-        press(form, u"Command1");
-
-        expected[4] = QString();
-        QCOMPARE(fieldTexts(form), expected);
-        QCOMPARE(m_recorder.errorNumbers(), std::vector<int>{RuntimeError::Overflow});
-        QVERIFY2(m_recorder.messages().front().text.contains(QStringLiteral("Overflow")),
-                 qPrintable(m_recorder.messages().front().text));
-        QVERIFY(form.isVisible());
-    }
-
-    void aSolarHourBeyondTheDoubleRangeKeepsTheField()
-    {
-        Form1 &form = Forms::get<Form1>();
-        typeInto(form.Text1(), QStringLiteral("1e400"));
-        typeInto(form.Text5(), QStringLiteral("9"));
-        const QStringList before = fieldTexts(form);
-
-        press(form, u"Command4");
-
-        QCOMPARE(fieldTexts(form), before);
-        QCOMPARE(m_recorder.errorNumbers(), std::vector<int>{RuntimeError::Overflow});
-    }
-
 private:
     MessageRecorder m_recorder;
 };
 
-QTEST_MAIN(SolverWindowTest)
+QTEST_MAIN(TestSolverWindow)
 #include "tst_solver_window.moc"

@@ -5,7 +5,10 @@
 #include "platform/app.h"
 #include "platform/forms.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 
@@ -66,9 +69,38 @@ int programEndCount()
     return endCount;
 }
 
-QString builtProgramFolder()
+QString builtPlatePath()
 {
-    return QCoreApplication::applicationDirPath();
+    return QDir(QCoreApplication::applicationDirPath()).filePath(PlateFileName);
+}
+
+bool ProgramFolder::useWithPlate()
+{
+    if (!m_dir.isValid() || !QFile::copy(builtPlatePath(), plate()))
+        return false;
+    App::setPathForTesting(m_dir.path());
+    return true;
+}
+
+bool showAndWait(Form &form, ShownUntil until)
+{
+    form.Show();
+    return until == ShownUntil::Active ? QTest::qWaitForWindowActive(&form) : QTest::qWaitForWindowExposed(&form);
+}
+
+void press(Form &form, QStringView button)
+{
+    QTest::mouseClick(&form.button(button), Qt::LeftButton);
+}
+
+void typeInto(QLineEdit &box, const QString &value)
+{
+    box.setFocus();
+    box.selectAll();
+    if (value.isEmpty())
+        QTest::keyClick(&box, Qt::Key_Delete);
+    else
+        QTest::keyClicks(&box, value);
 }
 
 void quietOffscreenRaiseWarnings()

@@ -6,9 +6,13 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <map>
 #include <vector>
+
+class Form;
+class QLineEdit;
 
 // Records what the program would show in message boxes, so nothing modal blocks a test. Restores the message box
 // when it goes.
@@ -36,8 +40,31 @@ void resetProgramState();
 // How many times the program would have ended since the last reset.
 int programEndCount();
 
-// The folder with the plate picture that the build made.
-QString builtProgramFolder();
+// The plate picture's file name, and the copy that the build drew beside the tests.
+inline const QString PlateFileName = QStringLiteral("placna01.jpg");
+QString builtPlatePath();
+
+// A program folder of the test's own, for tests that change or damage the plate picture.
+class ProgramFolder
+{
+public:
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+    QString plate() const { return filePath(PlateFileName); }
+    // Copies the built plate picture in and makes this the program's folder.
+    bool useWithPlate();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Shows the window and waits until the platform has exposed it, or made it the active window; false if it never
+// does.
+enum class ShownUntil { Exposed, Active };
+[[nodiscard]] bool showAndWait(Form &form, ShownUntil until = ShownUntil::Exposed);
+// Clicks the window's button, as the user does.
+void press(Form &form, QStringView button);
+// As the user does it: into the box, everything selected, then the value typed over it (an empty value deletes).
+void typeInto(QLineEdit &box, const QString &value);
 
 // The offscreen platform cannot raise a window and warns at every Show. Call from initTestCase(), once QtTest
 // logs the messages: drops that warning and passes every other message on.
