@@ -378,15 +378,15 @@ void FaultsTest::damagedPlatePicture()
     compareFields(before, {});
 }
 
-// A mebibyte pasted into a field is kept whole, and the buttons read it quickly.
+// A paste as long as a field holds is kept whole, and the buttons read it quickly.
 void FaultsTest::longPasteKeptWhole()
 {
     MessageRecorder recorder;
     Form1 &main = Forms::get<Form1>();
-    const QString sun = QStringLiteral("37.5") + QString(1 << 20, u'0');
+    const QString sun = QStringLiteral("37.5") + QString(MaxFieldLength - 4, u'0');
     QGuiApplication::clipboard()->setText(sun);
     main.Text1().setFocus();
-    main.Text1().paste();
+    QTest::keySequence(&main.Text1(), QKeySequence::Paste);
     QCOMPARE(main.Text1().text().size(), sun.size());
 
     QElapsedTimer timer;

@@ -5,6 +5,7 @@
 #include "controls.h"
 #include "event_procedure.h"
 #include "forms.h"
+#include "text_box.h"
 #include "core/runtime_error.h"
 
 #include <QApplication>
@@ -123,8 +124,7 @@ QWidget *Form::createWindowedControl(const ControlDesign &control)
     QWidget *widget = nullptr;
     switch (control.kind) {
     case ControlKind::TextBox: {
-        auto *box = new QLineEdit(control.caption, this);
-        // Qt's default limit of 32,767 characters would silently cut a long paste short.
+        auto *box = new TextBox(control.caption, this);
         box->setMaxLength(MaxFieldLength);
         widget = box;
         break;

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+#include "text_box.h"
+
+#include "design_table.h"
+#include "event_procedure.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMenu>
+#include <QMimeData>
+
+bool TextBox::fits(qsizetype insertedLength)
+{
+    const qsizetype length = text().size() - selectedText().size() + insertedLength;
+    if (length <= MaxFieldLength)
+        return true;
+    // Qt would cut the text to the limit character by character, and a field of megabytes costs processor time
+    // at every blink of the cursor: nothing so long is taken in.
+    const QLocale locale(QLocale::English);
+    showUserMessage({MessageKind::Information, window()->windowTitle(),
+                     tr("The text is too long for this field: it would hold %1 characters, and a field holds at "
+                        "most %2.\n\nThe field keeps its text.")
+                         .arg(locale.toString(length), locale.toString(MaxFieldLength))});
+    return false;
+}
+
+void TextBox::insertChecked(const QString &text)
+{
+    if (fits(text.size()))
+        insert(text);
+}
+
+void TextBox::pasteChecked(QClipboard::Mode mode)
+{
+    if (isReadOnly())
+        return;
+    const QString clip = QGuiApplication::clipboard()->text(mode);
+    if (!clip.isEmpty() || hasSelectedText())
+        insertChecked(clip);
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        pasteChecked();
+        event->accept();
+        return;
+    }
+    const QString typed = event->text();
+    if (!isReadOnly() && !typed.isEmpty() && typed.front().isPrint() && !fits(typed.size())) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (!event->commitString().isEmpty() && !fits(event->commitString().size())) {
+        event->accept();
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        pasteChecked(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TextBox::dropEvent(QDropEvent *event)
+{
+    if (!event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    // A drop inside the box's own selection moves text: the selection leaves as the drop comes in.
+    const qsizetype moved = event->source() == this ? selectedText().size() : 0;
+    if (!fits(event->mimeData()->text().size() - moved)) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dropEvent(event);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    for (QAction *action : menu->actions()) {
+        if (disconnect(action, &QAction::triggered, this, &QLineEdit::paste))
+            connect(action, &QAction::triggered, this, [this] { pasteChecked(); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}

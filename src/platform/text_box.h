@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QClipboard>
+#include <QLineEdit>
+
+// A single-line text box that refuses, whole and with a message, any paste, drop or typed text that would take it
+// past MaxFieldLength.
+class TextBox : public QLineEdit
+{
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+
+    // Inserts the text at the cursor, over the selection, unless it would make the box too long.
+    void insertChecked(const QString &text);
+    void pasteChecked(QClipboard::Mode mode = QClipboard::Clipboard);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    bool fits(qsizetype insertedLength);
+};

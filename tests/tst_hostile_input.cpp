@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+// What a careless or hostile user does: huge pastes, keys on buttons, odd pictures, figures on the view's cross.
+#include "test_support.h"
+
+#include "main_window/form1.h"
+#include "platform/forms.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <ctime>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+double processCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+} // namespace
+
+class TestHostileInput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { quietOffscreenRaiseWarnings(); }
+    void init() { resetProgramState(); }
+    void cleanupTestCase() { resetProgramState(); }
+
+    void pastes_data();
+    void pastes();
+    void fullFieldWithTheFocusIsCheap();
+};
+
+void TestHostileInput::pastes_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("selectAll");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+
+    const QString mebibyte = u"30"_s + QString(1024 * 1024 - 2, u'x');
+    const QString full = u"45"_s + QString(MaxFieldLength - 2, u' ');
+    QTest::newRow("a mebibyte into an empty field") << u""_s << false << mebibyte << u""_s;
+    QTest::newRow("one character past the limit after 90")
+        << u"90"_s << false << QString(MaxFieldLength - 1, u'9') << u"90"_s;
+    QTest::newRow("a mebibyte at the end of a full field") << full << false << mebibyte << full;
+    QTest::newRow("the limit exactly, over a selection") << u"90"_s << true << full << full;
+}
+
+// A paste that would take a field past its limit is refused whole and at once, with a message giving the limit.
+void TestHostileInput::pastes()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, selectAll);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+
+    MessageRecorder recorder;
+    Form1 &main = Forms::get<Form1>();
+    main.Show();
+    QLineEdit &sun = main.Text1();
+    sun.setText(before);
+    sun.setFocus();
+    if (selectAll)
+        sun.selectAll();
+    QGuiApplication::clipboard()->setText(pasted);
+
+    QElapsedTimer timer;
+    timer.start();
+    QTest::keySequence(&sun, QKeySequence::Paste);
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+
+    QCOMPARE(sun.text(), after);
+    const bool refused = after == before && !pasted.isEmpty();
+    QCOMPARE(recorder.messages().size(), size_t(refused ? 1 : 0));
+    if (refused)
+        QVERIFY2(recorder.messages().front().text.contains(u"4,096"_s), qPrintable(recorder.messages().front().text));
+}
+
+// A field filled to its limit and holding the focus costs next to nothing while the cursor blinks.
+void TestHostileInput::fullFieldWithTheFocusIsCheap()
+{
+    MessageRecorder recorder;
+    Form1 &main = Forms::get<Form1>();
+    main.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QGuiApplication::clipboard()->setText(u"30"_s + QString(16 * 1024 * 1024, u'x'));
+    main.Text1().setFocus();
+    QTest::keySequence(&main.Text1(), QKeySequence::Paste);
+    QGuiApplication::clipboard()->setText(u"30"_s + QString(MaxFieldLength - 2, u'x'));
+    QTest::keySequence(&main.Text1(), QKeySequence::Paste);
+    QCOMPARE(main.Text1().text().size(), MaxFieldLength);
+
+    const double start = processCpuSeconds();
+    QTest::qWait(1000);
+    const double spent = processCpuSeconds() - start;
+    // An idle program spends a few milliseconds; a field of megabytes spends most of the second.
+    QVERIFY2(spent < 0.25, qPrintable(QString::number(spent)));
+}
+
+QTEST_MAIN(TestHostileInput)
+#include "tst_hostile_input.moc"
