@@ -53,6 +53,8 @@ void TestHostileInput::pastes_data()
         << u"90"_s << false << QString(MaxFieldLength - 1, u'9') << u"90"_s;
     QTest::newRow("a mebibyte at the end of a full field") << full << false << mebibyte << full;
     QTest::newRow("the limit exactly, over a selection") << u"90"_s << true << full << full;
+    QTest::newRow("a leading line break turns into a blank") << u""_s << false << u"\r\n45"_s << u" 45"_s;
+    QTest::newRow("each kind of line break is one blank") << u"1"_s << false << u"\n2\r3\r\n4"_s << u"1 2 3 4"_s;
 }
 
 // A paste that would take a field past its limit is refused whole and at once, with a message giving the limit.

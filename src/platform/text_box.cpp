@@ -10,6 +10,16 @@
 #include <QMenu>
 #include <QMimeData>
 
+QString TextBox::singleLine(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (QChar &c : text) {
+        if (c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = u' ';
+    }
+    return text;
+}
+
 bool TextBox::fits(qsizetype insertedLength)
 {
     const qsizetype length = text().size() - selectedText().size() + insertedLength;
@@ -27,8 +37,9 @@ bool TextBox::fits(qsizetype insertedLength)
 
 void TextBox::insertChecked(const QString &text)
 {
-    if (fits(text.size()))
-        insert(text);
+    const QString line = singleLine(text);
+    if (fits(line.size()))
+        insert(line);
 }
 
 void TextBox::pasteChecked(QClipboard::Mode mode)
@@ -81,13 +92,20 @@ void TextBox::dropEvent(QDropEvent *event)
         QLineEdit::dropEvent(event);
         return;
     }
+    const QString line = singleLine(event->mimeData()->text());
     // A drop inside the box's own selection moves text: the selection leaves as the drop comes in.
-    const qsizetype moved = event->source() == this ? selectedText().size() : 0;
-    if (!fits(event->mimeData()->text().size() - moved)) {
+    if (!fits(line.size() - (event->source() == this ? selectedText().size() : 0))) {
         event->ignore();
         return;
     }
-    QLineEdit::dropEvent(event);
+    QMimeData single;
+    single.setText(line);
+    QDropEvent singleLineDrop(event->position(), event->possibleActions(), &single, event->buttons(),
+                              event->modifiers(), event->type());
+    singleLineDrop.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&singleLineDrop);
+    event->setDropAction(singleLineDrop.dropAction());
+    event->setAccepted(singleLineDrop.isAccepted());
 }
 
 void TextBox::contextMenuEvent(QContextMenuEvent *event)

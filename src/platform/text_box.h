@@ -5,12 +5,15 @@
 #include <QLineEdit>
 
 // A single-line text box that refuses, whole and with a message, any paste, drop or typed text that would take it
-// past MaxFieldLength.
+// past MaxFieldLength, and turns the line breaks of a pasted text into blanks, so that what it shows is what is read.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
 public:
     using QLineEdit::QLineEdit;
+
+    // The text as a single line: each line break becomes one blank.
+    static QString singleLine(QString text);
 
     // Inserts the text at the cursor, over the selection, unless it would make the box too long.
     void insertChecked(const QString &text);
