@@ -2,9 +2,11 @@
 // What a careless or hostile user does: huge pastes, keys on buttons, odd pictures, figures on the view's cross.
 #include "test_support.h"
 
+#include "geometric_view/form3.h"
 #include "main_window/form1.h"
 #include "platform/forms.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -37,6 +39,7 @@ private slots:
     void pastes_data();
     void pastes();
     void fullFieldWithTheFocusIsCheap();
+    void linesAlongTheCrossShow();
 };
 
 void TestHostileInput::pastes_data()
@@ -106,6 +109,33 @@ void TestHostileInput::fullFieldWithTheFocusIsCheap()
     const double spent = processCpuSeconds() - start;
     // An idle program spends a few milliseconds; a field of megabytes spends most of the second.
     QVERIFY2(spent < 0.25, qPrintable(QString::number(spent)));
+}
+
+// The Sun's line at 0 runs up Line4 and the Moon's line at 90 right along Line3: both show on the screen.
+void TestHostileInput::linesAlongTheCrossShow()
+{
+    Form1 &main = Forms::get<Form1>();
+    main.Show();
+    main.Text1().setText(u"0"_s);
+    main.Text2().setText(u"90"_s);
+    QTest::mouseClick(&main.button(u"Command3"), Qt::LeftButton);
+    Form3 &view = Forms::get<Form3>();
+    QTest::mouseClick(&view.button(u"Command2"), Qt::LeftButton);
+    QTest::mouseClick(&view.button(u"Command1"), Qt::LeftButton);
+
+    const QImage shown = view.grab().toImage();
+    // In pixels: the centre at (152, 96), the Sun's line up to y 29, the Moon's right to x 235.
+    int sunPixels = 0;
+    int moonPixels = 0;
+    for (int along = 0; along < 60; ++along) {
+        for (int across = -1; across <= 1; ++across) {
+            sunPixels += shown.pixel(152 + across, 90 - along) == qRgb(255, 0, 0) ? 1 : 0;
+            moonPixels += shown.pixel(160 + along, 96 + across) == qRgb(0, 128, 0) ? 1 : 0;
+        }
+    }
+    // Dash-dot: more than half of each stretch is drawn.
+    QVERIFY2(sunPixels > 30, qPrintable(QString::number(sunPixels)));
+    QVERIFY2(moonPixels > 30, qPrintable(QString::number(moonPixels)));
 }
 
 QTEST_MAIN(TestHostileInput)

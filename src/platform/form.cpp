@@ -382,10 +382,19 @@ void Form::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setClipRegion(event->region());
+    // Lines and images lie beneath what is drawn, so a figure drawn along a line control stays in sight; labels,
+    // like the windowed controls, cover it.
+    const auto isLabel = [](const PaintedControl &control) { return control.design->kind == ControlKind::Label; };
+    for (const PaintedControl &control : m_painted) {
+        if (!isLabel(control))
+            paintControl(painter, control);
+    }
     if (!m_surface.isNull())
         painter.drawImage(QPointF(0, 0), m_surface.image());
-    for (const PaintedControl &control : m_painted)
-        paintControl(painter, control);
+    for (const PaintedControl &control : m_painted) {
+        if (isLabel(control))
+            paintControl(painter, control);
+    }
 }
 
 void Form::closeEvent(QCloseEvent *event)
