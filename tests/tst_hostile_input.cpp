@@ -4,12 +4,14 @@
 
 #include "geometric_view/form3.h"
 #include "main_window/form1.h"
+#include "platform/app.h"
 #include "platform/forms.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <ctime>
@@ -40,6 +42,7 @@ private slots:
     void pastes();
     void fullFieldWithTheFocusIsCheap();
     void linesAlongTheCrossShow();
+    void largePictureWithOddSides();
 };
 
 void TestHostileInput::pastes_data()
@@ -136,6 +139,30 @@ void TestHostileInput::linesAlongTheCrossShow()
     // Dash-dot: more than half of each stretch is drawn.
     QVERIFY2(sunPixels > 30, qPrintable(QString::number(sunPixels)));
     QVERIFY2(moonPixels > 30, qPrintable(QString::number(moonPixels)));
+}
+
+// A valid JPEG whose full decode passes Qt's allocation limit loads, reduced while it is decoded, odd sides or not.
+void TestHostileInput::largePictureWithOddSides()
+{
+    QTemporaryDir folder;
+    QImage picture(5793, 5793, QImage::Format_RGB888);
+    picture.fill(Qt::darkCyan);
+    QVERIFY(picture.save(folder.filePath(u"placna01.jpg"_s), "JPEG", 50));
+    picture = {};
+
+    MessageRecorder recorder;
+    Form1 &main = Forms::get<Form1>();
+    main.Show();
+    const qint64 before = main.pictureCacheKey(u"Image1");
+    App::setPathForTesting(folder.path());
+    QTest::mouseClick(&main.windowedControl(u"Picture1"), Qt::LeftButton);
+    for (const UserMessage &message : recorder.messages())
+        QFAIL(qPrintable(message.text));
+    QVERIFY(main.pictureCacheKey(u"Image1") != before);
+    const QImage shown = main.grab(QRect(200, 130, 8, 8)).toImage();
+    QImage expected(shown.size(), shown.format());
+    expected.fill(Qt::darkCyan);
+    QVERIFY(meanDifference(shown, expected) < 3);
 }
 
 QTEST_MAIN(TestHostileInput)

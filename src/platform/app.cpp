@@ -61,21 +61,32 @@ QImage LoadPicture(const QString &path, QSize toFill)
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    // libjpeg reduces by whole halves in its inverse DCT, at a fraction of the cost; other readers scale afterwards.
+    // libjpeg reduces by whole halves in its inverse DCT, at a fraction of the cost, whatever the sides; Qt scales
+    // the odd pixel that remains. Other readers scale afterwards.
+    QSize decoded = reader.size();
     if (!toFill.isEmpty() && reader.format() == "jpeg") {
         const QSize full = reader.size();
         int reduction = 1;
-        while (reduction < 8 && full.width() % (2 * reduction) == 0 && full.height() % (2 * reduction) == 0
-               && full.width() / (2 * reduction) >= toFill.width()
+        while (reduction < 8 && full.width() / (2 * reduction) >= toFill.width()
                && full.height() / (2 * reduction) >= toFill.height())
             reduction *= 2;
-        if (reduction > 1)
-            reader.setScaledSize(full / reduction);
+        if (reduction > 1) {
+            decoded = QSize(full.width() / reduction, full.height() / reduction);
+            reader.setScaledSize(decoded);
+        }
     }
     QImage picture = reader.read();
-    if (picture.isNull())
+    if (picture.isNull()) {
+        const qint64 bytes = qint64(decoded.width()) * decoded.height() * 4;
+        const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+        const QString reason = decoded.isValid() && limit > 0 && bytes > limit
+                                   ? QStringLiteral("the picture is too large: %1 × %2 pixels")
+                                         .arg(reader.size().width())
+                                         .arg(reader.size().height())
+                                   : reader.errorString();
         throw RuntimeError(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"),
-                           fullPath + QStringLiteral(" (") + reader.errorString() + u')');
+                           fullPath + QStringLiteral(" (") + reason + u')');
+    }
     // Qt's reader fills the rows missing from a cut-short JPEG with grey and reports success.
     if (data.startsWith("\xFF\xD8") && !jpegEndsWithEndOfImage(data))
         throw RuntimeError(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"),
