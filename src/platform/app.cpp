@@ -9,6 +9,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QUtf8StringView>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,11 +35,54 @@ bool jpegEndsWithEndOfImage(const QByteArray &data)
     return end >= 4 && uchar(data[end - 2]) == 0xFF && uchar(data[end - 1]) == 0xD9;
 }
 
+// The executable's folder as the file system names it. The name need not be UTF-8, and a QString would not carry
+// other bytes back to the same file.
+const QByteArray &programFolderBytes()
+{
+    static const QByteArray folder = [] {
+        char buffer[PATH_MAX];
+        const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer);
+        if (length <= 0 || length >= ssize_t(sizeof buffer))
+            return QFile::encodeName(QCoreApplication::applicationDirPath());
+        const QByteArray executable(buffer, length);
+        return executable.left(std::max<qsizetype>(executable.lastIndexOf('/'), 1));
+    }();
+    return folder;
+}
+
+// A file name for the user to read: UTF-8 as it is, any other byte written as \xE9.
+QString readableName(const QByteArray &bytes)
+{
+    QString name;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const uchar lead = uchar(bytes[i]);
+        const qsizetype length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+        const QByteArray piece = bytes.mid(i, length);
+        if (length > 0 && piece.size() == length && QUtf8StringView(piece).isValidUtf8()) {
+            name += QString::fromUtf8(piece);
+            i += length;
+        } else {
+            name += QStringLiteral("\\x") + QString::number(lead, 16).toUpper().rightJustified(2, u'0');
+            ++i;
+        }
+    }
+    return name;
+}
+
+// The bytes to open for a path that App::Path() began.
+QByteArray nativeFileName(const QString &path)
+{
+    const QString folder = App::Path();
+    if (pathOverride().isEmpty() && (path == folder || path.startsWith(folder + u'/')))
+        return programFolderBytes() + QFile::encodeName(path.mid(folder.size()));
+    return QFile::encodeName(path);
+}
+
 } // namespace
 
 QString App::Path()
 {
-    QString path = pathOverride().isEmpty() ? QCoreApplication::applicationDirPath() : pathOverride();
+    QString path = pathOverride().isEmpty() ? readableName(programFolderBytes()) : pathOverride();
     while (path.size() > 1 && path.endsWith(u'/'))
         path.chop(1);
     return path;
@@ -45,17 +96,20 @@ void App::setPathForTesting(const QString &path)
 QImage LoadPicture(const QString &path, QSize toFill)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
-    const QFileInfo info(fullPath);
-    if (!info.exists())
+    const QByteArray native = nativeFileName(fullPath);
+    struct stat status;
+    if (::stat(native.constData(), &status) != 0)
         throw RuntimeError(RuntimeError::FileNotFound, QStringLiteral("File not found"), fullPath);
-    if (info.isDir())
+    if (S_ISDIR(status.st_mode))
         throw RuntimeError(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"),
                            fullPath + QStringLiteral(" (a folder, not a picture file)"));
 
-    QFile file(fullPath);
-    if (!file.open(QIODevice::ReadOnly))
+    const int descriptor = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
         throw RuntimeError(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"),
-                           fullPath + QStringLiteral(" (") + file.errorString() + u')');
+                           fullPath + QStringLiteral(" (") + QString::fromLocal8Bit(std::strerror(errno)) + u')');
+    QFile file;
+    file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
 
     QByteArray data = file.readAll();
     QBuffer buffer(&data);
