@@ -89,6 +89,14 @@ Form::Form(FormDesign design) : m_design(std::move(design))
     setAttribute(Qt::WA_StaticContents);
     setFont(fontFromDesign(FontDesign{}));
     resize(twipsToPixels(m_design.clientWidth), twipsToPixels(m_design.clientHeight));
+    // Larger than the screens can show, a window would only cost memory: Qt keeps a backing image of its size.
+    const auto boundByScreens = [this] {
+        if (const QSize desktop = largestDesktop(); !desktop.isEmpty())
+            setMaximumSize(desktop.expandedTo(size()));
+    };
+    boundByScreens();
+    connect(qApp, &QGuiApplication::screenAdded, this, boundByScreens);
+    connect(qApp, &QGuiApplication::screenRemoved, this, boundByScreens);
 
     std::vector<std::pair<int, QWidget *>> tabOrder;
     for (const ControlDesign &control : m_design.controls) {
@@ -405,6 +413,11 @@ void Form::closeEvent(QCloseEvent *event)
 
 void Form::resizeEvent(QResizeEvent *event)
 {
+    // Without a window manager nothing holds a window to its maximum size.
+    if (const QSize bounded = event->size().boundedTo(maximumSize()); bounded != event->size()) {
+        resize(bounded);
+        return;
+    }
     if (!m_surface.isNull())
         prepareSurface();
     QWidget::resizeEvent(event);
