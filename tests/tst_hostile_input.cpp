@@ -8,6 +8,7 @@
 #include "platform/forms.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -43,6 +44,10 @@ private slots:
     void fullFieldWithTheFocusIsCheap();
     void linesAlongTheCrossShow();
     void largePictureWithOddSides();
+    void returnPressesTheFocusedButton_data();
+    void returnPressesTheFocusedButton();
+    void focusIsMarked_data();
+    void focusIsMarked();
 };
 
 void TestHostileInput::pastes_data()
@@ -163,6 +168,49 @@ void TestHostileInput::largePictureWithOddSides()
     QImage expected(shown.size(), shown.format());
     expected.fill(Qt::darkCyan);
     QVERIFY(meanDifference(shown, expected) < 3);
+}
+
+void TestHostileInput::returnPressesTheFocusedButton_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Return") << Qt::Key_Return << Qt::KeyboardModifiers();
+    QTest::newRow("keypad Enter") << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier);
+}
+
+void TestHostileInput::returnPressesTheFocusedButton()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    Form1 &main = Forms::get<Form1>();
+    main.Show();
+    main.Text1().setText(u"30"_s);
+    QAbstractButton &solarHour = main.button(u"Command4");
+    solarHour.setFocus();
+    QTest::keyClick(&solarHour, key, modifiers);
+    QCOMPARE(main.Text5().text(), u"14"_s);
+}
+
+// Tab stops that show nothing would leave the user lost: the box with the focus is drawn differently.
+void TestHostileInput::focusIsMarked_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("the small picture box") << u"Picture1"_s;
+    QTest::newRow("the presentation box") << u"OLE1"_s;
+}
+
+void TestHostileInput::focusIsMarked()
+{
+    QFETCH(QString, control);
+    Form1 &main = Forms::get<Form1>();
+    main.Show();
+    QApplication::setActiveWindow(&main);
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QWidget &box = main.windowedControl(control);
+    const QImage without = box.grab().toImage();
+    box.setFocus(Qt::TabFocusReason);
+    QVERIFY(box.hasFocus());
+    QVERIFY(box.grab().toImage() != without);
 }
 
 QTEST_MAIN(TestHostileInput)
