@@ -6,6 +6,7 @@
 #include "main_window/form1.h"
 #include "platform/app.h"
 #include "platform/forms.h"
+#include "core/runtime_error.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -47,6 +48,7 @@ private slots:
     void returnPressesTheFocusedButton_data();
     void returnPressesTheFocusedButton();
     void focusIsMarked_data();
+    void overflowSaysWhatItConcerns();
     void focusIsMarked();
 };
 
@@ -211,6 +213,22 @@ void TestHostileInput::focusIsMarked()
     box.setFocus(Qt::TabFocusReason);
     QVERIFY(box.hasFocus());
     QVERIFY(box.grab().toImage() != without);
+}
+
+// The overflow names the button that stopped and the start of the value it could not use.
+void TestHostileInput::overflowSaysWhatItConcerns()
+{
+    MessageRecorder recorder;
+    Form1 &main = Forms::get<Form1>();
+    main.Show();
+    main.Text1().setText(u"1e400"_s + QString(100, u'0'));
+    QTest::mouseClick(&main.button(u"Command4"), Qt::LeftButton);
+    QCOMPARE(recorder.errorNumbers(), std::vector<int>{RuntimeError::Overflow});
+    const QString text = recorder.messages().front().text;
+    for (const QString &part : {u"Overflow"_s, u"Form1.Command4_Click"_s, u"\"Read solar hour\""_s,
+                                u"Form1.Text1 (Position of the Sun in degrees), \"1e400000"_s})
+        QVERIFY2(text.contains(part), qPrintable(text));
+    QVERIFY2(text.size() < 300, qPrintable(text));
 }
 
 QTEST_MAIN(TestHostileInput)

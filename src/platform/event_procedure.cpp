@@ -36,7 +36,7 @@ void showUserMessage(const UserMessage &message)
         showMessageBox(message);
 }
 
-void runEventProcedure(const QString &procedureName, const std::function<void()> &procedure)
+void runEventProcedure(const QString &procedureName, const std::function<void()> &procedure, const QString &control)
 {
     const QString title = QCoreApplication::applicationName().isEmpty()
                               ? QStringLiteral("Dorlasco's astrolabe simulator")
@@ -44,7 +44,7 @@ void runEventProcedure(const QString &procedureName, const std::function<void()>
     try {
         procedure();
     } catch (const RuntimeError &error) {
-        showUserMessage({MessageKind::Error, title, error.message(), error.number(), procedureName});
+        showUserMessage({MessageKind::Error, title, error.message(procedureName, control), error.number(), procedureName});
     } catch (const std::exception &error) {
         // A fault of the program itself: still a message, never a crash.
         showUserMessage({MessageKind::Error, title,

@@ -266,8 +266,12 @@ qint64 Form::pictureCacheKey(QStringView imageName) const
 void Form::onClick(QStringView controlName, const QString &procedureName, std::function<void()> procedure)
 {
     QWidget &control = windowedControl(controlName);
-    auto run = [procedureName, procedure = std::move(procedure)] { runEventProcedure(procedureName, procedure); };
-    if (auto *button = qobject_cast<QAbstractButton *>(&control))
+    auto *button = qobject_cast<QAbstractButton *>(&control);
+    const QString whose = button ? QStringLiteral("the button \"%1\"").arg(button->text().simplified()) : QString();
+    auto run = [procedureName, procedure = std::move(procedure), whose] {
+        runEventProcedure(procedureName, procedure, whose);
+    };
+    if (button)
         connect(button, &QAbstractButton::clicked, this, run);
     else if (auto *box = qobject_cast<PictureBox *>(&control))
         connect(box, &PictureBox::clicked, this, run);
