@@ -285,6 +285,9 @@ void FaultsTest::hostileInput()
         QCOMPARE(message.errorNumber, error);
         QVERIFY2(message.text.contains(u"Overflow"), qPrintable(message.text));
         QCOMPARE(message.procedure, button + u"_Click"_s);
+        // It names the button that stopped and the value it could not use.
+        QVERIFY2(message.text.contains(button + u"_Click (the button \""_s)
+                     && message.text.contains(u"could not be used"_s), qPrintable(message.text));
     } else {
         QVERIFY2(recorder.messages().empty(), qPrintable(firstMessage(recorder)));
     }
