@@ -44,7 +44,8 @@ void runEventProcedure(const QString &procedureName, const std::function<void()>
     try {
         procedure();
     } catch (const RuntimeError &error) {
-        showUserMessage({MessageKind::Error, title, error.message(procedureName, control), error.number(), procedureName});
+        showUserMessage(
+            {MessageKind::Error, title, error.message(procedureName, control), error.number(), procedureName});
     } catch (const std::exception &error) {
         // A fault of the program itself: still a message, never a crash.
         showUserMessage({MessageKind::Error, title,
