@@ -112,8 +112,10 @@ void TextBox::dropEvent(QDropEvent *event)
 void TextBox::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
+    // Qt connects its Paste entry by the slot's name.
     for (QAction *action : menu->actions()) {
-        if (disconnect(action, &QAction::triggered, this, &QLineEdit::paste))
+        if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))
+            || disconnect(action, &QAction::triggered, this, &QLineEdit::paste))
             connect(action, &QAction::triggered, this, [this] { pasteChecked(); });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
