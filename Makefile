@@ -110,7 +110,7 @@ test-sanitize: deps
 # widgets (first paint seen through the X DAMAGE extension, memory once idle) and the cost of each procedure, from a
 # Release build. It reports; it is not a test.
 BENCH_DIR ?= build-bench
-BENCH_PACKAGES := libxcb-damage0-dev
+BENCH_PACKAGES := libxcb-damage0-dev xdotool xclip
 
 .PHONY: bench bench-deps
 

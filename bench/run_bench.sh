@@ -81,4 +81,42 @@ QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 "$bin_dir/bench_procedures" -maxwarning
     grep -E '^(RESULT|     [0-9]|QINFO|FAIL|Totals)|msecs per iteration'
 status=${PIPESTATUS[0]}
 set -e
+
+# A field filled to its limit by a paste, holding the focus for 10 s, against the same program with an empty field:
+# processor time over those seconds and resident memory at their end.
+echo
+field_limit=$(sed -n 's/.*MaxFieldLength = \([0-9]*\);.*/\1/p' "$(dirname "$0")/../src/platform/design_table.h")
+echo "== A field of $field_limit characters with the focus, 10 s (targets: under 2% of a core, memory within 20 MB)"
+focused_field() { # characters -> "cpu_ticks rss_kB"
+    local pid window clip= before after rss
+    "$bin_dir/astrolabe-simulator" >/dev/null 2>&1 &
+    pid=$!
+    window=$(xdotool search --sync --onlyvisible --pid "$pid" --name "Dorlasco" | head -1)
+    sleep 1
+    xdotool windowfocus --sync "$window"
+    if [ "$1" -gt 0 ]; then
+        head -c "$1" /dev/zero | tr '\0' 7 >"$work/field"
+        xclip -quiet -selection clipboard -i "$work/field" 2>/dev/null &
+        clip=$!
+        sleep 0.5
+        xdotool key ctrl+v
+    fi
+    sleep 2
+    before=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
+    sleep 10
+    after=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
+    rss=$(ps -o rss= -p "$pid")
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    if [ -n "$clip" ]; then kill "$clip" 2>/dev/null || true; wait "$clip" 2>/dev/null || true; fi
+    echo "$((after - before)) $rss"
+}
+read -r empty_ticks empty_rss < <(focused_field 0)
+read -r full_ticks full_rss < <(focused_field "$field_limit")
+awk -v et="$empty_ticks" -v er="$empty_rss" -v ft="$full_ticks" -v fr="$full_rss" -v hz="$(getconf CLK_TCK)" 'BEGIN {
+    printf "%-28s %12s %12s %12s\n", "", "empty field", "full field", "target"
+    printf "%-28s %12.2f %12.2f %12s %s\n", "processor, % of a core", 100 * et / hz / 10, 100 * ft / hz / 10,
+           "2", 100 * ft / hz / 10 < 2 ? "met" : "ABOVE"
+    printf "%-28s %12d %12d %12s %s\n", "memory at the end, kB", er, fr, "+20480", fr - er <= 20480 ? "met" : "ABOVE"
+}'
 exit "$status"

@@ -68,9 +68,9 @@ void TestPictureLoading::decodedSize_data()
                                                     << QSize(418, 418);
     QTest::newRow("one side twice, the other not") << QSize(400, 300) << jpeg << QSize(200, 200)
                                                    << QSize(400, 300);
-    QTest::newRow("halves that are not whole: read whole") << QSize(627, 627) << jpeg << QSize(209, 209)
-                                                            << QSize(627, 627);
-    QTest::newRow("quartered, then not whole") << QSize(836, 836) << jpeg << QSize(100, 100) << QSize(209, 209);
+    QTest::newRow("odd sides: halved all the same") << QSize(627, 627) << jpeg << QSize(209, 209)
+                                                     << QSize(313, 313);
+    QTest::newRow("an eighth that is not whole") << QSize(836, 836) << jpeg << QSize(100, 100) << QSize(104, 104);
     QTest::newRow("the box's own size") << QSize(418, 418) << jpeg << QSize(418, 418) << QSize(418, 418);
     QTest::newRow("no box given") << QSize(418, 418) << jpeg << QSize() << QSize(418, 418);
     QTest::newRow("PNG: read whole") << QSize(418, 418) << QByteArray("png") << QSize(209, 209) << QSize(418, 418);

@@ -32,6 +32,7 @@ void TestSolarHour::solarHour_data()
     QTest::newRow("2: negative hour with minutes") << "-187.5" << "-1  30";
     // 12 + h rounds to 12 before the floor, while the minutes come from floor(h) = -1.
     QTest::newRow("2: hours floored after adding 12") << "-1e-15" << "12  60";
+    QTest::newRow("a fraction that rounds to 1 is the next whole hour") << "-1e-20" << "12";
 
     QTest::newRow("3: South") << "0" << "12";
     QTest::newRow("3: two hours") << "30" << "14";

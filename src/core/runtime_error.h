@@ -5,6 +5,8 @@
 
 #include <initializer_list>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 // A failed call on a window, a control or a picture, or a floating-point fault. Throwing one stops the event
 // procedure at once; what it wrote before stays. The wrapper that runs every event procedure shows it to the user.
@@ -27,14 +29,19 @@ public:
     // What the error is about: a file's full path, a control's name. May be empty.
     const QString &concerns() const { return m_concerns; }
 
-    // The message the user reads: number, text and what it concerns.
-    QString message() const;
+    // The message the user reads: number, text, what it concerns and, when given, the procedure it stopped and
+    // the control whose event ran it.
+    QString message(const QString &procedure = {}, const QString &control = {}) const;
 
 private:
     int m_number;
     QString m_description;
     QString m_concerns;
 };
+
+// What an Overflow concerns when fields' values could not be used: each field's name with the first characters of
+// its text.
+QString unusableValues(const std::vector<std::pair<QString, QString>> &namesAndTexts);
 
 // The numeric fault raised when a block of arithmetic overflowed, divided by zero or made an invalid operation.
 [[noreturn]] void raiseOverflow(const QString &concerns = {});

@@ -15,11 +15,17 @@ QString hoursAndMinutes(double hours, double minutes)
 
 QString solarHourText(const QString &sunText)
 {
-    const double hour = readNumber(sunText) / 15.0;
+    double hour = readNumber(sunText) / 15.0;
     checkFloatingPoint({hour});
     const double wholeHours = wholeFloor(readNumber(sunText) / 15.0);
     checkFloatingPoint({wholeHours});
-    const double fraction = hour - wholeHours;
+    double fraction = hour - wholeHours;
+    // A hair below a whole hour (the Sun at -1e-20) the fraction rounds to exactly 1: that is the next whole hour,
+    // not 60 minutes.
+    if (fraction == 1.0) {
+        hour = wholeHours + 1.0;
+        fraction = 0.0;
+    }
 
     if (hour < 0.0 && fraction == 0.0)
         return numberText(12.0 + hour);

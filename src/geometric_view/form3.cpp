@@ -6,6 +6,7 @@
 #include "main_window/form1.h"
 #include "platform/app.h"
 #include "platform/forms.h"
+#include "platform/text_box.h"
 
 #include <QLineEdit>
 #include <QScreen>
@@ -70,24 +71,34 @@ void Form3::drawPositionLine(double degrees, const QColor &color)
 
 void Form3::Command1_Click()
 {
-    const double moon = readNumber(Forms::get<Form1>().Text2().text());
-    Text3().setText(numberText(moon));
-    drawPositionLine(moon, QBColor(2));
+    const QLineEdit &moonField = Forms::get<Form1>().Text2();
+    usingValuesOf({&moonField}, [&] {
+        const double moon = readNumber(moonField.text());
+        Text3().setText(numberText(moon));
+        drawPositionLine(moon, QBColor(2));
+    });
 }
 
 void Form3::Command2_Click()
 {
-    const double sun = readNumber(Forms::get<Form1>().Text1().text());
-    Text1().setText(numberText(sun));
-    drawPositionLine(sun, QBColor(12));
+    const QLineEdit &sunField = Forms::get<Form1>().Text1();
+    usingValuesOf({&sunField}, [&] {
+        const double sun = readNumber(sunField.text());
+        Text1().setText(numberText(sun));
+        drawPositionLine(sun, QBColor(12));
+    });
 }
 
 void Form3::Command3_Click()
 {
-    const double sun = readNumber(Forms::get<Form1>().Text1().text());
-    Text1().setText(numberText(sun));
-    const double moon = readNumber(Forms::get<Form1>().Text2().text());
-    Text3().setText(numberText(moon));
+    const QLineEdit &sunField = Forms::get<Form1>().Text1();
+    const QLineEdit &moonField = Forms::get<Form1>().Text2();
+    usingValuesOf({&sunField, &moonField}, [&] {
+        const double sun = readNumber(sunField.text());
+        Text1().setText(numberText(sun));
+        const double moon = readNumber(moonField.text());
+        Text3().setText(numberText(moon));
+    });
     for (int day = 1; day <= DaysInRing; ++day) {
         const float angle = phaseRingAngle(day);
         Circle(float(FigureCentre.x), float(FigureCentre.y), float(PhaseRingRadius), angle, -angle);

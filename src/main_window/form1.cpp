@@ -7,6 +7,7 @@
 #include "geometric_view/form3.h"
 #include "platform/app.h"
 #include "platform/forms.h"
+#include "platform/text_box.h"
 
 #include <QLineEdit>
 
@@ -57,7 +58,8 @@ void Form1::Command3_Click()
 void Form1::Command1_Click()
 {
     Text5().setText(QString());
-    const SolverOutcome outcome = solve(Text1().text(), Text2().text(), Text3().text());
+    const SolverOutcome outcome = usingValuesOf({&Text1(), &Text2(), &Text3()},
+                                                [&] { return solve(Text1().text(), Text2().text(), Text3().text()); });
     if (outcome.solution == Solution::TooFewValues) {
         Hide();
         Forms::show<Form3>();
@@ -72,5 +74,5 @@ void Form1::Command1_Click()
 
 void Form1::Command4_Click()
 {
-    Text5().setText(solarHourText(Text1().text()));
+    Text5().setText(usingValuesOf({&Text1()}, [&] { return solarHourText(Text1().text()); }));
 }

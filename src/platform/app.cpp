@@ -9,6 +9,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QUtf8StringView>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,6 +35,49 @@ bool jpegEndsWithEndOfImage(const QByteArray &data)
     return end >= 4 && uchar(data[end - 2]) == 0xFF && uchar(data[end - 1]) == 0xD9;
 }
 
+// The executable's folder as the file system names it. The name need not be UTF-8, and a QString would not carry
+// other bytes back to the same file.
+const QByteArray &programFolderBytes()
+{
+    static const QByteArray folder = [] {
+        char buffer[PATH_MAX];
+        const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer);
+        if (length <= 0 || length >= ssize_t(sizeof buffer))
+            return QFile::encodeName(QCoreApplication::applicationDirPath());
+        const QByteArray executable(buffer, length);
+        return executable.left(std::max<qsizetype>(executable.lastIndexOf('/'), 1));
+    }();
+    return folder;
+}
+
+// A file name for the user to read: UTF-8 as it is, any other byte written as \xE9.
+QString readableName(const QByteArray &bytes)
+{
+    QString name;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const uchar lead = uchar(bytes[i]);
+        const qsizetype length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+        const QByteArray piece = bytes.mid(i, length);
+        if (length > 0 && piece.size() == length && QUtf8StringView(piece).isValidUtf8()) {
+            name += QString::fromUtf8(piece);
+            i += length;
+        } else {
+            name += QStringLiteral("\\x") + QString::number(lead, 16).toUpper().rightJustified(2, u'0');
+            ++i;
+        }
+    }
+    return name;
+}
+
+// The bytes to open for a path that App::Path() began.
+QByteArray nativeFileName(const QString &path)
+{
+    const QString folder = App::Path();
+    if (pathOverride().isEmpty() && (path == folder || path.startsWith(folder + u'/')))
+        return programFolderBytes() + QFile::encodeName(path.mid(folder.size()));
+    return QFile::encodeName(path);
+}
+
 } // namespace
 
 QString App::Title()
@@ -36,7 +87,7 @@ QString App::Title()
 
 QString App::Path()
 {
-    QString path = pathOverride().isEmpty() ? QCoreApplication::applicationDirPath() : pathOverride();
+    QString path = pathOverride().isEmpty() ? readableName(programFolderBytes()) : pathOverride();
     while (path.size() > 1 && path.endsWith(u'/'))
         path.chop(1);
     return path;
@@ -50,37 +101,51 @@ void App::setPathForTesting(const QString &path)
 QImage LoadPicture(const QString &path, QSize toFill)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
-    const QFileInfo info(fullPath);
-    if (!info.exists())
+    const QByteArray native = nativeFileName(fullPath);
+    struct stat status;
+    if (::stat(native.constData(), &status) != 0)
         throw RuntimeError(RuntimeError::FileNotFound, QStringLiteral("File not found"), fullPath);
-    if (info.isDir())
+    if (S_ISDIR(status.st_mode))
         throw RuntimeError(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"),
                            fullPath + QStringLiteral(" (a folder, not a picture file)"));
 
-    QFile file(fullPath);
-    if (!file.open(QIODevice::ReadOnly))
+    const int descriptor = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
         throw RuntimeError(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"),
-                           fullPath + QStringLiteral(" (") + file.errorString() + u')');
+                           fullPath + QStringLiteral(" (") + QString::fromLocal8Bit(std::strerror(errno)) + u')');
+    QFile file;
+    file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
 
     QByteArray data = file.readAll();
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    // libjpeg reduces by whole halves in its inverse DCT, at a fraction of the cost; other readers scale afterwards.
+    // libjpeg reduces by whole halves in its inverse DCT, at a fraction of the cost, whatever the sides; Qt scales
+    // the odd pixel that remains. Other readers scale afterwards.
+    QSize decoded = reader.size();
     if (!toFill.isEmpty() && reader.format() == "jpeg") {
         const QSize full = reader.size();
         int reduction = 1;
-        while (reduction < 8 && full.width() % (2 * reduction) == 0 && full.height() % (2 * reduction) == 0
-               && full.width() / (2 * reduction) >= toFill.width()
+        while (reduction < 8 && full.width() / (2 * reduction) >= toFill.width()
                && full.height() / (2 * reduction) >= toFill.height())
             reduction *= 2;
-        if (reduction > 1)
-            reader.setScaledSize(full / reduction);
+        if (reduction > 1) {
+            decoded = QSize(full.width() / reduction, full.height() / reduction);
+            reader.setScaledSize(decoded);
+        }
     }
     QImage picture = reader.read();
-    if (picture.isNull())
+    if (picture.isNull()) {
+        const qint64 bytes = qint64(decoded.width()) * decoded.height() * 4;
+        const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+        const QString reason = decoded.isValid() && limit > 0 && bytes > limit
+                                   ? QStringLiteral("the picture is too large: %1 × %2 pixels")
+                                         .arg(reader.size().width())
+                                         .arg(reader.size().height())
+                                   : reader.errorString();
         throw RuntimeError(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"),
-                           fullPath + QStringLiteral(" (") + reader.errorString() + u')');
+                           fullPath + QStringLiteral(" (") + reason + u')');
+    }
     // Qt's reader fills the rows missing from a cut-short JPEG with grey and reports success.
     if (data.startsWith("\xFF\xD8") && !jpegEndsWithEndOfImage(data))
         throw RuntimeError(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"),

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QUrl>
 
@@ -28,11 +29,48 @@ void CaptionButton::paintEvent(QPaintEvent *)
     painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, caption);
 }
 
+void CaptionButton::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+namespace {
+
+// The desktop style's mark of the keyboard focus, inside the given area.
+void drawFocusMark(QWidget *widget, QPainter &painter, const QRect &area)
+{
+    QStyleOptionFocusRect option;
+    option.initFrom(widget);
+    // Styles may keep the mark for focus that came from the keyboard; these boxes show it however it came.
+    option.state |= QStyle::State_KeyboardFocusChange;
+    option.rect = area;
+    option.backgroundColor = widget->palette().color(QPalette::Window);
+    widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, widget);
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        drawFocusMark(this, painter, contentsRect().adjusted(1, 1, -1, -1));
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
@@ -109,6 +147,10 @@ void PresentationBox::paintEvent(QPaintEvent *event)
     const QRect rest = area.adjusted(0, heading.height() + 4, 0, 0);
     painter.drawText(rest, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                      tr("%1\n\n(not included)").arg(documentFileName(m_sourcePath)));
+    if (hasFocus()) {
+        painter.setClipping(false);
+        drawFocusMark(this, painter, contentsRect().adjusted(1, 1, -1, -1));
+    }
 }
 
 void PresentationBox::mouseDoubleClickEvent(QMouseEvent *event)

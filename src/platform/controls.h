@@ -14,6 +14,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Return and keypad Enter press the button that has the focus, as Space does.
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // A plain framed box that takes clicks and the keyboard focus.
@@ -27,6 +29,7 @@ signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 

@@ -7,15 +7,16 @@
 #include <functional>
 
 // What has been drawn on a window: an image kept at the screen's device-pixel ratio that the window paints beneath
-// its controls, so figures survive being covered and uncovered. It grows with the window and keeps its content;
-// nothing erases it.
+// its controls, so figures survive being covered and uncovered. It grows with the window, up to what the screens
+// can show, and keeps its content; nothing erases it.
 class DrawingSurface
 {
 public:
     bool isNull() const { return m_image.isNull(); }
     const QImage &image() const { return m_image; }
 
-    // Makes the surface at least this many logical pixels, keeping what is drawn.
+    // Makes the surface at least this many logical pixels, or as large as the screens' desktop, keeping what is
+    // drawn.
     void ensureSize(QSize logicalSize, qreal devicePixelRatio);
 
     // Draws in logical pixels, without antialiasing, so one-pixel patterns stay crisp.
@@ -24,3 +25,7 @@ public:
 private:
     QImage m_image;
 };
+
+// The most of a window that can be seen at once: the largest desktop that the screens present make, in logical
+// pixels; empty without screens.
+QSize largestDesktop();

@@ -37,10 +37,11 @@ void showUserMessage(const UserMessage &message)
         showMessageBox(message);
 }
 
-void runEventProcedure(const QString &procedureName, const std::function<void()> &procedure)
+void runEventProcedure(const QString &procedureName, const std::function<void()> &procedure, const QString &control)
 {
-    const auto show = [&procedureName](const RuntimeError &error) {
-        showUserMessage({MessageKind::Error, App::Title(), error.message(), error.number(), procedureName});
+    const auto show = [&](const RuntimeError &error) {
+        showUserMessage({MessageKind::Error, App::Title(), error.message(procedureName, control), error.number(),
+                         procedureName});
     };
     try {
         procedure();

@@ -8,8 +8,9 @@
 class RuntimeError;
 
 // Every event procedure runs through runEventProcedure: a runtime error stops the procedure where it was raised,
-// the user reads what happened, and the program goes on.
-void runEventProcedure(const QString &procedureName, const std::function<void()> &procedure);
+// the user reads what happened, and the program goes on. The control, when given, says whose event it was.
+void runEventProcedure(const QString &procedureName, const std::function<void()> &procedure,
+                       const QString &control = {});
 
 enum class MessageKind { Error, Information };
 

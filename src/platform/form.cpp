@@ -5,6 +5,7 @@
 #include "controls.h"
 #include "event_procedure.h"
 #include "forms.h"
+#include "text_box.h"
 #include "core/runtime_error.h"
 
 #include <QApplication>
@@ -97,6 +98,14 @@ Form::Form(FormDesign design) : m_design(std::move(design))
     setAttribute(Qt::WA_StaticContents);
     setFont(fontFromDesign(FontDesign{}));
     resize(twipsToPixels(QRect(0, 0, m_design.clientWidth, m_design.clientHeight)).size());
+    // Larger than the screens can show, a window would only cost memory: Qt keeps a backing image of its size.
+    const auto boundByScreens = [this] {
+        if (const QSize desktop = largestDesktop(); !desktop.isEmpty())
+            setMaximumSize(desktop.expandedTo(size()));
+    };
+    boundByScreens();
+    connect(qApp, &QGuiApplication::screenAdded, this, boundByScreens);
+    connect(qApp, &QGuiApplication::screenRemoved, this, boundByScreens);
 
     std::vector<std::pair<int, QWidget *>> tabOrder;
     for (const ControlDesign &control : m_design.controls) {
@@ -132,8 +141,7 @@ QWidget *Form::createWindowedControl(const ControlDesign &control)
     QWidget *widget = nullptr;
     switch (control.kind) {
     case ControlKind::TextBox: {
-        auto *box = new QLineEdit(control.caption, this);
-        // Qt's default limit of 32,767 characters would silently cut a long paste short.
+        auto *box = new TextBox(control.caption, this);
         box->setMaxLength(MaxFieldLength);
         widget = box;
         break;
@@ -268,8 +276,12 @@ void Form::connectClick(QStringView controlName, std::function<void()> handler)
 {
     QWidget &control = windowedControl(controlName);
     const QString procedureName = m_design.name + u'.' + controlName.toString() + QStringLiteral("_Click");
-    auto run = [procedureName, handler = std::move(handler)] { runEventProcedure(procedureName, handler); };
-    if (auto *button = qobject_cast<QAbstractButton *>(&control))
+    auto *button = qobject_cast<QAbstractButton *>(&control);
+    const QString whose = button ? QStringLiteral("the button \"%1\"").arg(button->text().simplified()) : QString();
+    auto run = [procedureName, handler = std::move(handler), whose] {
+        runEventProcedure(procedureName, handler, whose);
+    };
+    if (button)
         connect(button, &QAbstractButton::clicked, this, run);
     else if (auto *box = qobject_cast<PictureBox *>(&control))
         connect(box, &PictureBox::clicked, this, run);
@@ -381,10 +393,19 @@ void Form::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setClipRegion(event->region());
+    // Lines and images lie beneath what is drawn, so a figure drawn along a line control stays in sight; labels,
+    // like the windowed controls, cover it.
+    const auto isLabel = [](const PaintedControl &control) { return control.design->kind == ControlKind::Label; };
+    for (const PaintedControl &control : m_painted) {
+        if (!isLabel(control))
+            paintControl(painter, control);
+    }
     if (!m_surface.isNull())
         painter.drawImage(QPointF(0, 0), m_surface.image());
-    for (const PaintedControl &control : m_painted)
-        paintControl(painter, control);
+    for (const PaintedControl &control : m_painted) {
+        if (isLabel(control))
+            paintControl(painter, control);
+    }
 }
 
 void Form::closeEvent(QCloseEvent *event)
@@ -395,6 +416,11 @@ void Form::closeEvent(QCloseEvent *event)
 
 void Form::resizeEvent(QResizeEvent *event)
 {
+    // Without a window manager nothing holds a window to its maximum size.
+    if (const QSize bounded = event->size().boundedTo(maximumSize()); bounded != event->size()) {
+        resize(bounded);
+        return;
+    }
     if (!m_surface.isNull())
         prepareSurface();
     QWidget::resizeEvent(event);

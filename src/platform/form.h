@@ -15,7 +15,7 @@ class QLineEdit;
 
 // A window built from its design table. Text boxes, buttons, picture and presentation boxes are real widgets;
 // labels, lines and images are painted by the window itself, beneath them, together with what the program has
-// drawn. Each window class has one instance, kept by Forms.
+// drawn, which covers lines and images and lies under labels. Each window class has one instance, kept by Forms.
 class Form : public QWidget
 {
     Q_OBJECT

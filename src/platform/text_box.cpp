@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: MIT
+#include "text_box.h"
+
+#include "core/number_rules.h"
+#include "design_table.h"
+#include "event_procedure.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMenu>
+#include <QMimeData>
+
+QString TextBox::singleLine(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (QChar &c : text) {
+        if (c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = u' ';
+    }
+    return text;
+}
+
+bool TextBox::fits(qsizetype insertedLength)
+{
+    const qsizetype length = text().size() - selectedText().size() + insertedLength;
+    if (length <= MaxFieldLength)
+        return true;
+    // Qt would cut the text to the limit character by character, and a field of megabytes costs processor time
+    // at every blink of the cursor: nothing so long is taken in.
+    const QLocale locale(QLocale::English);
+    showUserMessage({MessageKind::Information, window()->windowTitle(),
+                     tr("The text is too long for this field: it would hold %1 characters, and a field holds at "
+                        "most %2.\n\nThe field keeps its text.")
+                         .arg(locale.toString(length), locale.toString(MaxFieldLength))});
+    return false;
+}
+
+void TextBox::insertChecked(const QString &text)
+{
+    const QString line = singleLine(text);
+    if (fits(line.size()))
+        insert(line);
+}
+
+void TextBox::pasteChecked(QClipboard::Mode mode)
+{
+    if (isReadOnly())
+        return;
+    const QString clip = QGuiApplication::clipboard()->text(mode);
+    if (!clip.isEmpty() || hasSelectedText())
+        insertChecked(clip);
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        pasteChecked();
+        event->accept();
+        return;
+    }
+    const QString typed = event->text();
+    if (!isReadOnly() && !typed.isEmpty() && typed.front().isPrint() && !fits(typed.size())) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (!event->commitString().isEmpty() && !fits(event->commitString().size())) {
+        event->accept();
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        pasteChecked(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TextBox::dropEvent(QDropEvent *event)
+{
+    if (!event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    const QString line = singleLine(event->mimeData()->text());
+    // A drop inside the box's own selection moves text: the selection leaves as the drop comes in.
+    if (!fits(line.size() - (event->source() == this ? selectedText().size() : 0))) {
+        event->ignore();
+        return;
+    }
+    QMimeData single;
+    single.setText(line);
+    QDropEvent singleLineDrop(event->position(), event->possibleActions(), &single, event->buttons(),
+                              event->modifiers(), event->type());
+    singleLineDrop.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&singleLineDrop);
+    event->setDropAction(singleLineDrop.dropAction());
+    event->setAccepted(singleLineDrop.isAccepted());
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    // Qt connects its Paste entry by the slot's name.
+    for (QAction *action : menu->actions()) {
+        if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))
+            || disconnect(action, &QAction::triggered, this, &QLineEdit::paste))
+            connect(action, &QAction::triggered, this, [this] { pasteChecked(); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void raiseNamingValues(const RuntimeError &error, std::initializer_list<const QLineEdit *> boxes)
+{
+    if (error.number() != RuntimeError::Overflow || !error.concerns().isEmpty())
+        throw error;
+    std::vector<const QLineEdit *> unusable;
+    for (const QLineEdit *box : boxes) {
+        try {
+            readNumber(box->text());
+        } catch (const RuntimeError &) {
+            unusable = {box};
+            break;
+        }
+        if (!box->text().isEmpty())
+            unusable.push_back(box);
+    }
+    std::vector<std::pair<QString, QString>> values;
+    for (const QLineEdit *box : unusable) {
+        QString name = box->window()->objectName() + u'.' + box->objectName();
+        if (!box->accessibleName().isEmpty())
+            name += QStringLiteral(" (%1)").arg(box->accessibleName());
+        values.emplace_back(name, box->text());
+    }
+    throw RuntimeError(error.number(), error.description(), unusableValues(values));
+}
