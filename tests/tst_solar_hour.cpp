@@ -30,9 +30,10 @@ void TestSolarHour::solarHour_data()
     QTest::newRow("2: half a degree before South") << "-0.5" << "11  58";
     QTest::newRow("2: half past midnight") << "-172.5" << "0  30";
     QTest::newRow("2: negative hour with minutes") << "-187.5" << "-1  30";
-    // 12 + h rounds to 12 before the floor, while the minutes come from floor(h) = -1.
-    QTest::newRow("2: hours floored after adding 12") << "-1e-15" << "12  60";
-    QTest::newRow("a fraction that rounds to 1 is the next whole hour") << "-1e-20" << "12";
+    // The minutes come from floor(h) = -1 and would be written as 60: that is the next whole hour.
+    QTest::newRow("2: minutes written as 60 are the next hour") << "-1e-15" << "12";
+    QTest::newRow("2: a fraction that rounds to 1 is the next hour") << "-1e-20" << "12";
+    QTest::newRow("4: minutes written as 60 are the next hour") << "14.99999999999999" << "13";
 
     QTest::newRow("3: South") << "0" << "12";
     QTest::newRow("3: two hours") << "30" << "14";

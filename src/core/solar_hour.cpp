@@ -20,9 +20,9 @@ QString solarHourText(const QString &sunText)
     const double wholeHours = wholeFloor(readNumber(sunText) / 15.0);
     checkFloatingPoint({wholeHours});
     double fraction = hour - wholeHours;
-    // A hair below a whole hour (the Sun at -1e-20) the fraction rounds to exactly 1: that is the next whole hour,
-    // not 60 minutes.
-    if (fraction == 1.0) {
+    // A hair below a whole hour the fraction comes out at exactly 1 (the Sun at -1e-20), or so near it that its
+    // minutes are written as 60 (-1e-15): that is the next whole hour. Minutes are never written as 60.
+    if (fraction == 1.0 || numberText(fraction * 60.0) == u"60") {
         hour = wholeHours + 1.0;
         fraction = 0.0;
     }
