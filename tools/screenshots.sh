@@ -35,7 +35,7 @@ XDG_RUNTIME_DIR=$(mktemp -d)
 work=$(mktemp -d)
 "$program" >"$work/program.log" 2>&1 &
 pid=$!
-trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null; rm -rf "$work" "$XDG_RUNTIME_DIR"' EXIT
+trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null || true; rm -rf "$work" "$XDG_RUNTIME_DIR"' EXIT
 
 # The window id of the largest window with that title (Qt also makes a 1x1 leader window of the same name).
 find_window() {
