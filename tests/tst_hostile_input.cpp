@@ -130,7 +130,7 @@ void TestHostileInput::largePictureWithOddSides()
     QVERIFY(meanDifference(main.grab(QRect(200, 130, 8, 8)).toImage(), expected) < 3);
 }
 
-// Return and keypad Enter press the focused button, as Space does.
+// Return and keypad Enter press the focused button, as Space does; keys click the focused picture box.
 void TestHostileInput::returnPressesTheFocusedButton()
 {
     Form1 &main = Forms::get<Form1>();
@@ -141,6 +141,14 @@ void TestHostileInput::returnPressesTheFocusedButton()
     main.Text5().clear();
     QTest::keyClick(&main.button(u"Command4"), Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(main.Text5().text(), u"14"_s);
+
+    // The small picture box takes the focus too, and a key reloads the picture as a click does.
+    QWidget &pictureBox = main.windowedControl(u"Picture1");
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+        const qint64 before = main.pictureCacheKey(u"Image1");
+        QTest::keyClick(&pictureBox, key);
+        QVERIFY2(main.pictureCacheKey(u"Image1") != before, qPrintable(QKeySequence(key).toString()));
+    }
 }
 
 QTEST_MAIN(TestHostileInput)

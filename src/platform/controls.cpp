@@ -73,6 +73,20 @@ void PictureBox::paintEvent(QPaintEvent *event)
     }
 }
 
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool pressKey = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return
+                          || event->key() == Qt::Key_Enter;
+    if (!pressKey || modifiers != Qt::NoModifier) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        emit clicked();
+}
+
 void PictureBox::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;

@@ -18,7 +18,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
-// A plain framed box that takes clicks and the keyboard focus.
+// A plain framed box that takes clicks and the keyboard focus; Space, Return and Enter click it as they press a
+// button, so the focus it takes is good for something.
 class PictureBox : public QFrame
 {
     Q_OBJECT
@@ -30,6 +31,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
