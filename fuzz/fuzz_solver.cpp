@@ -129,9 +129,9 @@ void checkSolarHour(const QString &sun)
     }
     if (values[0] != std::floor(values[0]))
         fail("the hours have a fraction", sun + QStringLiteral(" -> ") + text);
-    // The minutes are the unrounded fraction of an hour times 60; at 15 digits they may show as 60.
-    if (parts.size() == 2 && !(values[1] >= 0.0 && values[1] <= 60.0))
-        fail("the minutes are outside 0 to 60", sun + QStringLiteral(" -> ") + text);
+    // The minutes are the unrounded fraction of an hour times 60; they are never written as 60.
+    if (parts.size() == 2 && !(values[1] >= 0.0 && values[1] < 60.0))
+        fail("the minutes are outside 0 to under 60", sun + QStringLiteral(" -> ") + text);
 }
 
 } // namespace
