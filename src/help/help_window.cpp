@@ -75,26 +75,20 @@ void installHelpKey()
     qApp->installEventFilter(new HelpKeyFilter(qApp));
 }
 
-void showHelpWindow()
+// The Help window with the guide in it, made at the first call; null when the guide cannot be read.
+QTextBrowser *makeHelpWindow()
 {
-    if (QTextBrowser *help = window()) {
-        help->show();
-        help->raise();
-        help->activateWindow();
-        return;
-    }
-
     const QString path = guidePath();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         reportUnreadableGuide(path, file.exists() ? file.errorString()
                                                   : QCoreApplication::translate("Help", "the file is missing."));
-        return;
+        return nullptr;
     }
     const QByteArray html = file.readAll();
     if (html.isEmpty()) {
         reportUnreadableGuide(path, QCoreApplication::translate("Help", "the file is empty."));
-        return;
+        return nullptr;
     }
 
     auto *help = new QTextBrowser;
@@ -109,10 +103,18 @@ void showHelpWindow()
     help->setFont(font);
     help->setHtml(QString::fromUtf8(html));
     help->resize(860, 760);
-    window() = help;
-    help->show();
-    help->raise();
-    help->activateWindow();
+    return help;
+}
+
+void showHelpWindow()
+{
+    if (!window())
+        window() = makeHelpWindow();
+    if (QTextBrowser *help = window()) {
+        help->show();
+        help->raise();
+        help->activateWindow();
+    }
 }
 
 QTextBrowser *helpWindow()

@@ -29,19 +29,14 @@ void CaptionButton::paintEvent(QPaintEvent *)
     painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, caption);
 }
 
-void CaptionButton::keyPressEvent(QKeyEvent *event)
-{
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
-        if (!event->isAutoRepeat())
-            click();
-        event->accept();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
-}
-
 namespace {
+
+// Return or Enter, from the main keys or the keypad, with no other modifier: the keys that press a focused control.
+bool isReturnKey(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) && modifiers == Qt::NoModifier;
+}
 
 // The desktop style's mark of the keyboard focus, inside the given area.
 void drawFocusMark(QWidget *widget, QPainter &painter, const QRect &area)
@@ -56,6 +51,17 @@ void drawFocusMark(QWidget *widget, QPainter &painter, const QRect &area)
 }
 
 } // namespace
+
+void CaptionButton::keyPressEvent(QKeyEvent *event)
+{
+    if (!isReturnKey(*event)) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        click();
+}
 
 PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
 {
@@ -75,10 +81,8 @@ void PictureBox::paintEvent(QPaintEvent *event)
 
 void PictureBox::keyPressEvent(QKeyEvent *event)
 {
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    const bool pressKey = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return
-                          || event->key() == Qt::Key_Enter;
-    if (!pressKey || modifiers != Qt::NoModifier) {
+    const bool space = event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier;
+    if (!space && !isReturnKey(*event)) {
         QFrame::keyPressEvent(event);
         return;
     }
