@@ -5,8 +5,8 @@
 #include "core/number_rules.h"
 #include "main_window/form1.h"
 #include "platform/app.h"
+#include "platform/field_values.h"
 #include "platform/forms.h"
-#include "platform/text_box.h"
 
 #include <QLineEdit>
 #include <QScreen>

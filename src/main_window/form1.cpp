@@ -6,8 +6,8 @@
 #include "core/solver.h"
 #include "geometric_view/form3.h"
 #include "platform/app.h"
+#include "platform/field_values.h"
 #include "platform/forms.h"
-#include "platform/text_box.h"
 
 #include <QLineEdit>
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "text_box.h"
 
-#include "core/number_rules.h"
 #include "design_table.h"
 #include "event_procedure.h"
 
@@ -120,29 +119,4 @@ void TextBox::contextMenuEvent(QContextMenuEvent *event)
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
-}
-
-void raiseNamingValues(const RuntimeError &error, std::initializer_list<const QLineEdit *> boxes)
-{
-    if (error.number() != RuntimeError::Overflow || !error.concerns().isEmpty())
-        throw error;
-    std::vector<const QLineEdit *> unusable;
-    for (const QLineEdit *box : boxes) {
-        try {
-            readNumber(box->text());
-        } catch (const RuntimeError &) {
-            unusable = {box};
-            break;
-        }
-        if (!box->text().isEmpty())
-            unusable.push_back(box);
-    }
-    std::vector<std::pair<QString, QString>> values;
-    for (const QLineEdit *box : unusable) {
-        QString name = box->window()->objectName() + u'.' + box->objectName();
-        if (!box->accessibleName().isEmpty())
-            name += QStringLiteral(" (%1)").arg(box->accessibleName());
-        values.emplace_back(name, box->text());
-    }
-    throw RuntimeError(error.number(), error.description(), unusableValues(values));
 }

@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/runtime_error.h"
-
 #include <QClipboard>
 #include <QLineEdit>
-
-#include <initializer_list>
 
 // A single-line text box that refuses, whole and with a message, any paste, drop or typed text that would take it
 // past MaxFieldLength, and turns the line breaks of a pasted text into blanks, so that what it shows is what is read.
@@ -33,18 +29,3 @@ protected:
 private:
     bool fits(qsizetype insertedLength);
 };
-
-// Rethrows an Overflow that names no value with the boxes whose values could not be used: the one whose number is
-// beyond the double range, or, when each reads but the arithmetic on them overflowed, every box that holds a text.
-[[noreturn]] void raiseNamingValues(const RuntimeError &error, std::initializer_list<const QLineEdit *> boxes);
-
-// Runs arithmetic on the numbers in these boxes; an overflow it raises says which values it could not use.
-template <typename Compute>
-decltype(auto) usingValuesOf(std::initializer_list<const QLineEdit *> boxes, Compute &&compute)
-{
-    try {
-        return compute();
-    } catch (const RuntimeError &error) {
-        raiseNamingValues(error, boxes);
-    }
-}

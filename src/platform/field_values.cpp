@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#include "field_values.h"
+
+#include "core/number_rules.h"
+
+#include <QLineEdit>
+
+#include <vector>
+
+void raiseNamingValues(const RuntimeError &error, std::initializer_list<const QLineEdit *> boxes)
+{
+    if (error.number() != RuntimeError::Overflow || !error.concerns().isEmpty())
+        throw error;
+    std::vector<const QLineEdit *> unusable;
+    for (const QLineEdit *box : boxes) {
+        try {
+            readNumber(box->text());
+        } catch (const RuntimeError &) {
+            unusable = {box};
+            break;
+        }
+        if (!box->text().isEmpty())
+            unusable.push_back(box);
+    }
+    std::vector<std::pair<QString, QString>> values;
+    for (const QLineEdit *box : unusable) {
+        QString name = box->window()->objectName() + u'.' + box->objectName();
+        if (!box->accessibleName().isEmpty())
+            name += QStringLiteral(" (%1)").arg(box->accessibleName());
+        values.emplace_back(name, box->text());
+    }
+    throw RuntimeError(error.number(), error.description(), unusableValues(values));
+}
