@@ -48,9 +48,9 @@ bool colourNear(const QImage &image, QPointF point, QRgb colour, int reach = 1)
     return pixelNear(image, point, isColour(colour), reach);
 }
 
-// The share of the segment, one pixel at a time and leaving out a few pixels at each end, that has the colour
+// The share of the segment, one pixel at a time and leaving out a few pixels at each end, that passes the test
 // within reach. A dash-dot line covers all of it within a pixel across and down, a slanting one within two.
-double coverageAlong(const QImage &image, QPointF from, QPointF to, QRgb colour, int reach = 1)
+double coverageAlong(const QImage &image, QPointF from, QPointF to, const PixelTest &test, int reach = 1)
 {
     const QPointF d = to - from;
     const double length = std::hypot(d.x(), d.y());
@@ -58,9 +58,14 @@ double coverageAlong(const QImage &image, QPointF from, QPointF to, QRgb colour,
     int covered = 0;
     for (double s = 3; s <= length - 3; s += 1) {
         ++samples;
-        covered += colourNear(image, from + d * (s / length), colour, reach) ? 1 : 0;
+        covered += pixelNear(image, from + d * (s / length), test, reach) ? 1 : 0;
     }
     return samples ? double(covered) / samples : 0;
+}
+
+double coverageAlong(const QImage &image, QPointF from, QPointF to, QRgb colour, int reach = 1)
+{
+    return coverageAlong(image, from, to, isColour(colour), reach);
 }
 
 double circleCoverage(const QImage &image, double radius, QRgb colour)
@@ -157,14 +162,7 @@ PixelTest roughly(QRgb colour)
 // The share of the way from the centre to the end of a position line, on the sheet, that shows the colour.
 double sheetLineCoverage(const QImage &image, const QRectF &area, double degrees, QRgb colour)
 {
-    const QPointF from = onSheet(area, Centre);
-    const QPointF to = onSheet(area, lineEndPixels(degrees));
-    const QPointF d = to - from;
-    const double length = std::hypot(d.x(), d.y());
-    int samples = 0, covered = 0;
-    for (double t = 6; t <= length - 6; t += 1, ++samples)
-        covered += pixelNear(image, from + d * (t / length), roughly(colour), 2) ? 1 : 0;
-    return samples ? double(covered) / samples : 0;
+    return coverageAlong(image, onSheet(area, Centre), onSheet(area, lineEndPixels(degrees)), roughly(colour), 2);
 }
 
 QString pdfText(const QString &path)
@@ -182,15 +180,6 @@ QImage pdfPage(const QString &path)
                       {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-singlefile"),
                        QStringLiteral("-png"), path, base});
     return QImage(base + QStringLiteral(".png"));
-}
-
-QAction *viewAction(const Form3 &view, const QKeySequence &keys)
-{
-    for (QAction *action : view.actions()) {
-        if (action->shortcut() == keys)
-            return action;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -741,10 +730,13 @@ void TestGeometricView::clearingLeavesTheBaseFigure()
         view->Text1().setCursorPosition(0);
         QTest::keyClick(&view->Text1(), Qt::Key_Delete, Qt::ControlModifier);
     } else {
-        QAction *clear = viewAction(*view, QKeySequence(Qt::CTRL | Qt::Key_Delete));
-        QVERIFY(clear && view->contextMenuPolicy() == Qt::ActionsContextMenu);
-        QVERIFY(clear->isShortcutVisibleInContextMenu());
-        clear->trigger();
+        const QList<QAction *> actions = view->actions();
+        const auto clear = std::find_if(actions.begin(), actions.end(), [](const QAction *action) {
+            return action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_Delete);
+        });
+        QVERIFY(clear != actions.end() && view->contextMenuPolicy() == Qt::ActionsContextMenu);
+        QVERIFY((*clear)->isShortcutVisibleInContextMenu());
+        (*clear)->trigger();
     }
     QCOMPARE(view->surface().image(), fresh);
     QCOMPARE(view->drawing().size(), size_t(3));

@@ -108,8 +108,8 @@ bool writePdf(const Form3 &view, QIODevice &device)
     return painter.end();
 }
 
-// Copy leaves a box that has no selection, and Ctrl+Delete always, to the window's keys; a box with selected text
-// copies that text itself.
+// Copy in a box that has no selection is the window's: it copies the figure. A box with selected text copies that
+// text itself.
 class WindowKeys : public QObject
 {
 public:
@@ -122,9 +122,7 @@ protected:
             return false;
         auto *key = static_cast<QKeyEvent *>(event);
         auto *box = qobject_cast<QLineEdit *>(watched);
-        const bool copyOfNothing = key->matches(QKeySequence::Copy) && box && !box->hasSelectedText();
-        const bool clear = key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Delete);
-        if (!copyOfNothing && !clear)
+        if (!key->matches(QKeySequence::Copy) || !box || box->hasSelectedText())
             return false;
         event->ignore();
         return true;
