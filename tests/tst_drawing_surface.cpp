@@ -4,9 +4,11 @@
 #include "pixel_probes.h"
 #include "test_support.h"
 
+#include <QPainter>
 #include <QTest>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -65,7 +67,23 @@ Runs runsAlongRow(const QImage &image, int y, int x0, int x1)
     return runs;
 }
 
+// A mixed figure in view units: lines, a whole circle, arcs with and without radii, and repeats of earlier calls
+// that must still lie on top of what was drawn between.
+using Sketch = std::function<void(Form &)>;
+
+QImage replayed(const Form &form, qreal scale)
+{
+    const QSize size = (form.surface().image().deviceIndependentSize() * scale).toSize();
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    form.drawing().replay(painter, scale);
+    return image;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Sketch)
 
 class TestDrawingSurface : public QObject
 {
@@ -87,6 +105,10 @@ private slots:
     void equalAnglesDrawTheWholeCircle();
     void drawingSurvivesHideShowAndResize();
     void repaintErasesNothing();
+    void replayMatchesTheScreen_data();
+    void replayMatchesTheScreen();
+    void replayAtTwiceTheSize();
+    void clearErasesEverything();
 };
 
 void TestDrawingSurface::lineBetweenItsEnds_data()
@@ -391,6 +413,82 @@ void TestDrawingSurface::repaintErasesNothing()
     const QImage after = form.grab().toImage();
     QCOMPARE(after.pixel(20, 40), QBColor(4).rgb());
     QCOMPARE(after, before);
+}
+
+
+void TestDrawingSurface::replayMatchesTheScreen_data()
+{
+    QTest::addColumn<Sketch>("sketch");
+    QTest::addColumn<int>("kept"); // operations the record holds afterwards
+
+    const QColor red = QBColor(12), green = QBColor(2);
+    QTest::newRow("lines and a circle") << Sketch([=](Form &f) {
+        f.Line(100, 1440, 1500, 1440, QBColor(4));
+        f.Circle(760, 1440, 350);
+        f.Line(760, 1440, 968.333f, 573.975f, red);
+    }) << 3;
+    QTest::newRow("arcs with radii") << Sketch([](Form &f) {
+        f.setDrawStyle(3);
+        for (int day = 1; day <= 28; ++day)
+            f.Circle(760, 1440, 375, day * 0.2242857f, -day * 0.2242857f);
+        f.Circle(760, 1440, 200, -0.5f, 2.0f);
+    }) << 29;
+    // Green over red, then red again: the red must end on top where they cross, as on the screen.
+    QTest::newRow("a repeat lies on top") << Sketch([=](Form &f) {
+        f.Line(100, 100, 1400, 2900, red);
+        f.Line(100, 2900, 1400, 100, green);
+        f.Line(100, 100, 1400, 2900, red);
+        f.Line(100, 100, 1400, 2900, red);
+    }) << 2;
+    QTest::newRow("the same line in another pattern") << Sketch([=](Form &f) {
+        f.Line(100, 1000, 1400, 1000, red);
+        f.setDrawStyle(3);
+        f.Line(100, 1000, 1400, 1000, red);
+    }) << 2;
+}
+
+void TestDrawingSurface::replayMatchesTheScreen()
+{
+    QFETCH(Sketch, sketch);
+    QFETCH(int, kept);
+    Form form(sketchDesign(3, 1));
+    sketch(form);
+    QCOMPARE(int(form.drawing().size()), kept);
+    QCOMPARE(replayed(form, 1), form.surface().image());
+}
+
+void TestDrawingSurface::replayAtTwiceTheSize()
+{
+    Form form(sketchDesign(15, 15));
+    const QColor red = QBColor(12);
+    form.Line(20, 40, 120, 40, red);
+    form.Circle(150, 150, 50);
+    const QImage image = replayed(form, 2);
+    QCOMPARE(image.size(), QSize(600, 600));
+    // The line lies at twice its place, two pixels thick (one pixel of the window at this size), centred on y 80.
+    for (int x = 44; x <= 236; x += 8) {
+        QCOMPARE(image.pixel(x, 79), red.rgb());
+        QCOMPARE(image.pixel(x, 80), red.rgb());
+        QVERIFY(!isPainted(image.pixel(x, 78)) && !isPainted(image.pixel(x, 81)));
+    }
+    QVERIFY(!isPainted(image.pixel(36, 80)) && !isPainted(image.pixel(244, 80)));
+    QVERIFY(circleCoverage(image, {300, 300}, 100, isPainted) > 0.95);
+    QCOMPARE(circleCoverage(image, {300, 300}, 50, isPainted), 0.0);
+}
+
+void TestDrawingSurface::clearErasesEverything()
+{
+    Form form(sketchDesign(3, 1));
+    form.Circle(500, 1500, 300);
+    form.Line(0, 0, 1560, 3195, QBColor(2));
+    form.clearDrawing();
+    QCOMPARE(form.drawing().size(), size_t(0));
+    const QImage &image = form.surface().image();
+    QCOMPARE(image.size(), QSize(300, 300));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            QVERIFY(!isPainted(image.pixel(x, y)));
+    }
 }
 
 QTEST_MAIN(TestDrawingSurface)

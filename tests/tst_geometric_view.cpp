@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "geometric_view/figure_export.h"
 #include "geometric_view/form3.h"
 #include "main_window/form1.h"
 #include "core/number_rules.h"
@@ -8,7 +9,17 @@
 #include "test_support.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -37,9 +48,9 @@ bool colourNear(const QImage &image, QPointF point, QRgb colour, int reach = 1)
     return pixelNear(image, point, isColour(colour), reach);
 }
 
-// The share of the segment, one pixel at a time and leaving out a few pixels at each end, that has the colour
+// The share of the segment, one pixel at a time and leaving out a few pixels at each end, that passes the test
 // within reach. A dash-dot line covers all of it within a pixel across and down, a slanting one within two.
-double coverageAlong(const QImage &image, QPointF from, QPointF to, QRgb colour, int reach = 1)
+double coverageAlong(const QImage &image, QPointF from, QPointF to, const PixelTest &test, int reach = 1)
 {
     const QPointF d = to - from;
     const double length = std::hypot(d.x(), d.y());
@@ -47,9 +58,14 @@ double coverageAlong(const QImage &image, QPointF from, QPointF to, QRgb colour,
     int covered = 0;
     for (double s = 3; s <= length - 3; s += 1) {
         ++samples;
-        covered += colourNear(image, from + d * (s / length), colour, reach) ? 1 : 0;
+        covered += pixelNear(image, from + d * (s / length), test, reach) ? 1 : 0;
     }
     return samples ? double(covered) / samples : 0;
+}
+
+double coverageAlong(const QImage &image, QPointF from, QPointF to, QRgb colour, int reach = 1)
+{
+    return coverageAlong(image, from, to, isColour(colour), reach);
 }
 
 double circleCoverage(const QImage &image, double radius, QRgb colour)
@@ -112,6 +128,60 @@ void verifyPositionLine(const QImage &image, QPointF end, QRgb colour)
     QVERIFY2(!colourNear(image, Centre - direction * 10, colour, 1), "the line runs behind the centre");
 }
 
+// The view with Sun 30, Moon 325 and phase 5 copied in, and the Moon's and the Sun's lines drawn.
+Form3 *openWithBothLines()
+{
+    setMainFields(QStringLiteral("30"), QStringLiteral("325"), QStringLiteral("5"));
+    Form3 *view = openViewFromMainWindow();
+    if (view) {
+        press(*view, u"Command1");
+        press(*view, u"Command2");
+    }
+    return view;
+}
+
+const QString BothLinesQuantities = QStringLiteral("Sun 30, Moon 325, phase 5");
+constexpr QSizeF SheetPixels(312, 237); // the window's figure and the band of quantities beneath it
+
+// Where a point of the window (logical pixels) lies on a sheet centred in that area and as large as it fits.
+QPointF onSheet(const QRectF &area, QPointF windowPoint)
+{
+    const double scale = std::min(area.width() / SheetPixels.width(), area.height() / SheetPixels.height());
+    return area.center() - QPointF(SheetPixels.width(), SheetPixels.height()) * scale / 2 + windowPoint * scale;
+}
+
+// Rendered files blend the edges of lines: a colour within a margin counts.
+PixelTest roughly(QRgb colour)
+{
+    return [colour](QRgb p) {
+        return std::abs(qRed(p) - qRed(colour)) + std::abs(qGreen(p) - qGreen(colour))
+                   + std::abs(qBlue(p) - qBlue(colour)) < 120;
+    };
+}
+
+// The share of the way from the centre to the end of a position line, on the sheet, that shows the colour.
+double sheetLineCoverage(const QImage &image, const QRectF &area, double degrees, QRgb colour)
+{
+    return coverageAlong(image, onSheet(area, Centre), onSheet(area, lineEndPixels(degrees)), roughly(colour), 2);
+}
+
+QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QImage pdfPage(const QString &path)
+{
+    const QString base = path + QStringLiteral(".page");
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-singlefile"),
+                       QStringLiteral("-png"), path, base});
+    return QImage(base + QStringLiteral(".png"));
+}
+
 } // namespace
 
 class TestGeometricView : public QObject
@@ -138,6 +208,14 @@ private slots:
     void pressAfterMainWindowClosedReadsZero();
     void positionTooLargeStopsBeforeTheLine_data();
     void positionTooLargeStopsBeforeTheLine();
+    void figureLeavesTheScreen_data();
+    void figureLeavesTheScreen();
+    void failedSaveLeavesNothing_data();
+    void failedSaveLeavesNothing();
+    void copyTakesTheFigureOrTheSelection_data();
+    void copyTakesTheFigureOrTheSelection();
+    void clearingLeavesTheBaseFigure_data();
+    void clearingLeavesTheBaseFigure();
 
 private:
     MessageRecorder m_messages;
@@ -153,6 +231,7 @@ void TestGeometricView::init()
 
 void TestGeometricView::cleanup()
 {
+    FigureExport::setDialogs({});
     const std::vector<int> errors = m_messages.errorNumbers();
     resetProgramState();
     QCOMPARE(errors, m_expectedErrors);
@@ -419,6 +498,8 @@ void TestGeometricView::phaseRingWithEmptyFields()
     const QImage once = image;
     press(*view, u"Command3");
     QCOMPARE(view->surface().image(), once);
+    // Kept once: the base figure and the ring's 28 calls, however often it is pressed.
+    QCOMPARE(view->drawing().size(), size_t(3 + 28));
 }
 
 void TestGeometricView::pressAfterMainWindowClosedReadsZero()
@@ -480,6 +561,191 @@ void TestGeometricView::positionTooLargeStopsBeforeTheLine()
     QVERIFY(!(sunsLine ? view->Text1() : view->Text3()).text().isEmpty());
     QCOMPARE(view->surface().image(), before);
     QVERIFY(view->isVisible());
+}
+
+void TestGeometricView::figureLeavesTheScreen_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("printed"); // Ctrl+P to a PDF file rather than Ctrl+S
+
+    QTest::newRow("printed") << "printed.pdf" << true;
+    QTest::newRow("PNG") << "figure.png" << false;
+    QTest::newRow("SVG") << "figure.svg" << false;
+    QTest::newRow("PDF, capital extension") << "figure.PDF" << false;
+}
+
+void TestGeometricView::figureLeavesTheScreen()
+{
+    QFETCH(QString, fileName);
+    QFETCH(bool, printed);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(fileName);
+    QPageLayout printLayout;
+    FigureExport::setDialogs({[&](QWidget *) { return path; }, [&](QWidget *, QPrinter &printer) {
+                                  printer.setOutputFormat(QPrinter::PdfFormat);
+                                  printer.setOutputFileName(path);
+                                  printLayout = printer.pageLayout();
+                                  return true;
+                              }});
+    Form3 *view = openWithBothLines();
+    QVERIFY(view);
+    QVERIFY(showAndWait(*view, ShownUntil::Active));
+    QTest::keyClick(view, printed ? Qt::Key_P : Qt::Key_S, Qt::ControlModifier);
+    QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{fileName});
+
+    QImage picture;
+    QString text;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"png") {
+        picture = QImage(path);
+        QCOMPARE(picture.size(), QSize(624, 474));
+    } else if (suffix == u"svg") {
+        QSvgRenderer svg(path);
+        QVERIFY(svg.isValid());
+        picture = QImage(svg.defaultSize(), QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        svg.render(&painter);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        text = QString::fromUtf8(file.readAll());
+    } else {
+        picture = pdfPage(path);
+        text = pdfText(path);
+    }
+    QVERIFY(!picture.isNull());
+    picture = picture.convertToFormat(QImage::Format_RGB32);
+    // A printed page holds the sheet in its printable area; a file is the sheet.
+    const QRectF area = printed ? QRectF(printLayout.paintRect(QPageLayout::Point).topLeft() * 96 / 72,
+                                         printLayout.paintRect(QPageLayout::Point).size() * 96 / 72)
+                                : QRectF(picture.rect());
+    if (suffix != u"png")
+        QVERIFY2(text.contains(BothLinesQuantities), qPrintable(text));
+
+    // The lines at their angles, and not mirrored; the axes reach as far as on the screen.
+    for (const auto &[degrees, colour, mirrored] :
+         {std::tuple{30.0, SunLightRed, 330.0}, std::tuple{325.0, MoonGreen, 35.0}}) {
+        const double coverage = sheetLineCoverage(picture, area, degrees, colour);
+        QVERIFY2(coverage > 0.7, qPrintable(QStringLiteral("%1 degrees: %2").arg(degrees).arg(coverage)));
+        QVERIFY(sheetLineCoverage(picture, area, mirrored, colour) < 0.2);
+    }
+    for (const QPointF axisPoint : {QPointF(24, 96), QPointF(296, 96), QPointF(152, 10)})
+        QVERIFY(pixelNear(picture, onSheet(area, axisPoint), roughly(AxisRed), 2));
+    QVERIFY(!pixelNear(picture, onSheet(area, {14, 96}), roughly(AxisRed), 1));
+}
+
+void TestGeometricView::failedSaveLeavesNothing_data()
+{
+    QTest::addColumn<QString>("name"); // within a folder that holds one file, file.txt
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("folder that does not exist") << "missing/figure.png" << "No such file or directory";
+    QTest::newRow("under a regular file") << "file.txt/figure.svg" << "Not a directory";
+    QTest::newRow("unknown extension") << "figure.gif" << ".png, .svg or .pdf";
+}
+
+void TestGeometricView::failedSaveLeavesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QFile existing(dir.filePath(QStringLiteral("file.txt")));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    Form3 *view = openWithBothLines();
+    QVERIFY(view);
+
+    const QString path = dir.filePath(name);
+    QVERIFY(!FigureExport::saveTo(*view, path));
+    m_expectedErrors = {0};
+    QCOMPARE(m_messages.messages().size(), size_t(1));
+    const QString message = m_messages.messages().front().text;
+    QVERIFY2(message.contains(path) && message.contains(reason), qPrintable(message));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{QStringLiteral("file.txt")});
+}
+
+void TestGeometricView::copyTakesTheFigureOrTheSelection_data()
+{
+    QTest::addColumn<bool>("selectSun");
+    QTest::addColumn<bool>("image");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("nothing selected") << false << true << BothLinesQuantities;
+    QTest::newRow("the Sun's box selected") << true << false << "30";
+}
+
+void TestGeometricView::copyTakesTheFigureOrTheSelection()
+{
+    QFETCH(bool, selectSun);
+    QFETCH(bool, image);
+    QFETCH(QString, text);
+    Form3 *view = openWithBothLines();
+    QVERIFY(view);
+    QVERIFY(showAndWait(*view, ShownUntil::Active));
+    QLineEdit &sun = view->Text1();
+    sun.setFocus();
+    if (selectSun)
+        sun.selectAll();
+    else
+        sun.deselect();
+    QGuiApplication::clipboard()->clear();
+
+    QTest::keyClick(&sun, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(copied);
+    QCOMPARE(copied->text(), text);
+    QCOMPARE(copied->hasImage(), image);
+    if (image) {
+        const QImage picture = qvariant_cast<QImage>(copied->imageData());
+        QCOMPARE(picture.size(), QSize(624, 474));
+        QVERIFY(sheetLineCoverage(picture.convertToFormat(QImage::Format_RGB32), picture.rect(), 30, SunLightRed)
+                > 0.7);
+    }
+}
+
+void TestGeometricView::clearingLeavesTheBaseFigure_data()
+{
+    QTest::addColumn<bool>("byKey"); // Ctrl+Delete in a box, or the context menu's entry
+
+    QTest::newRow("Ctrl+Delete in the Sun's box") << true;
+    QTest::newRow("context menu") << false;
+}
+
+void TestGeometricView::clearingLeavesTheBaseFigure()
+{
+    QFETCH(bool, byKey);
+    setMainFields(QStringLiteral("30"), QStringLiteral("120"));
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+    QVERIFY(showAndWait(*view, ShownUntil::Active));
+    const QImage fresh = view->surface().image();
+    for (const char16_t *button : {u"Command1", u"Command2", u"Command3"})
+        press(*view, button);
+    QVERIFY(view->surface().image() != fresh);
+
+    if (byKey) {
+        view->Text1().setFocus();
+        view->Text1().setCursorPosition(0);
+        QTest::keyClick(&view->Text1(), Qt::Key_Delete, Qt::ControlModifier);
+    } else {
+        const QList<QAction *> actions = view->actions();
+        const auto clear = std::find_if(actions.begin(), actions.end(), [](const QAction *action) {
+            return action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_Delete);
+        });
+        QVERIFY(clear != actions.end() && view->contextMenuPolicy() == Qt::ActionsContextMenu);
+        QVERIFY((*clear)->isShortcutVisibleInContextMenu());
+        (*clear)->trigger();
+    }
+    QCOMPARE(view->surface().image(), fresh);
+    QCOMPARE(view->drawing().size(), size_t(3));
+    QCOMPARE(view->Text1().text(), QStringLiteral("30")); // the key deleted no word of the box
+
+    // The figure buttons draw again, still dash-dot.
+    press(*view, u"Command2");
+    verifyPositionLine(view->surface().image(), lineEndPixels(30), SunLightRed);
+    QCOMPARE(view->drawing().operations().back().style, Qt::DashDotLine);
 }
 
 QTEST_MAIN(TestGeometricView)

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Makes the pictures of the guide and the README's screenshot from the real program on a virtual X screen: types a
-# Sun and a Moon, solves, reads the solar hour, opens the drawing window and draws every figure, then crops each
-# picture to its window. Run it again whenever a window changes, then rebuild so the guide carries the new pictures.
+# Sun and a Moon, solves, reads the solar hour, opens the drawing window and draws every figure, clears it and draws
+# the guide's worked example, then crops each picture to its window. Run it again whenever a window changes, then rebuild so the guide carries the new pictures.
 #
 #   tools/screenshots.sh [build dir]        (default: build; needs xvfb, xdotool, x11-utils, imagemagick)
 set -euo pipefail
@@ -108,6 +108,21 @@ click "$view" 288 24              # Moon's Phase
 xdotool mousemove 0 999
 sleep 0.5
 save "$view" "$guide_dir/geometric_view.png" "" -resize 200%
+
+# The guide's worked example: Sun 90 and Moon 180 on a cleared figure, the ring first so the lines lie on top.
+xdotool key ctrl+Delete
+for field in "180 520 90" "440 520 180"; do
+    read -r x y value <<<"$field"
+    click "$main" "$x" "$y"
+    xdotool key ctrl+a
+    xdotool type --delay 30 "$value"
+done
+click "$view" 288 24              # Moon's Phase
+click "$view" 24 140              # Moon's line
+click "$view" 292 136             # Sun's line
+xdotool mousemove 0 999
+sleep 0.5
+save "$view" "$guide_dir/example.png" "" -resize 200%
 
 # The Help window, for a look at the guide itself; not part of the guide.
 xdotool key F1

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "form3.h"
 
+#include "figure_export.h"
+
 #include "core/figure_geometry.h"
 #include "core/number_rules.h"
 #include "main_window/form1.h"
@@ -22,6 +24,7 @@ Form3::Form3() : Form(layout())
     onClick(u"Command1", &Form3::Command1_Click);
     onClick(u"Command2", &Form3::Command2_Click);
     onClick(u"Command3", &Form3::Command3_Click);
+    FigureExport::addActions(*this);
 }
 
 void Form3::showEvent(QShowEvent *event)
@@ -58,9 +61,20 @@ void Form3::Form_Load()
     Text1().setText(Forms::get<Form1>().Text1().text());
     Text3().setText(Forms::get<Form1>().Text2().text());
     Text4().setText(Forms::get<Form1>().Text3().text());
+    drawBaseFigure();
+}
+
+void Form3::drawBaseFigure()
+{
     Circle(float(FigureCentre.x), float(FigureCentre.y), float(BaseCircleRadius));
     Line(100, 1440, 1500, 1440, QBColor(4));
     Line(760, 100, 760, 3300, QBColor(4));
+}
+
+void Form3::clearFigures()
+{
+    clearDrawing();
+    drawBaseFigure();
 }
 
 void Form3::drawPositionLine(double degrees, const QColor &color)

@@ -23,11 +23,15 @@ public:
     void Command2_Click();
     void Command3_Click();
 
+    // Leaves the circle and its axes as the window drew them when it loaded; the pen pattern stays.
+    void clearFigures();
+
 protected:
     void Form_Load() override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    void drawBaseFigure();
     void drawPositionLine(double degrees, const QColor &color);
     void placeBesideMainWindow();
 

@@ -44,3 +44,9 @@ void DrawingSurface::draw(const std::function<void(QPainter &)> &drawing)
     painter.setRenderHint(QPainter::Antialiasing, false);
     drawing(painter);
 }
+
+void DrawingSurface::clear()
+{
+    if (!m_image.isNull())
+        m_image.fill(Qt::transparent);
+}

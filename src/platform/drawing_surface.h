@@ -8,7 +8,7 @@
 
 // What has been drawn on a window: an image kept at the screen's device-pixel ratio that the window paints beneath
 // its controls, so figures survive being covered and uncovered. It grows with the window, up to what the screens
-// can show, and keeps its content; nothing erases it.
+// can show, and keeps its content until it is cleared.
 class DrawingSurface
 {
 public:
@@ -18,6 +18,9 @@ public:
     // Makes the surface at least this many logical pixels, or as large as the screens' desktop, keeping what is
     // drawn.
     void ensureSize(QSize logicalSize, qreal devicePixelRatio);
+
+    // Erases what is drawn, keeping the size.
+    void clear();
 
     // Draws in logical pixels, without antialiasing, so one-pixel patterns stay crisp.
     void draw(const std::function<void(QPainter &)> &drawing);

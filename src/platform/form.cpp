@@ -90,7 +90,8 @@ QFont fontFromDesign(const FontDesign &design)
     return font;
 }
 
-Form::Form(FormDesign design) : m_design(std::move(design))
+Form::Form(FormDesign design)
+    : m_design(std::move(design)), m_record(m_design.unitTwipsX, m_design.unitTwipsY)
 {
     installDesignFont();
     setObjectName(m_design.name);
@@ -296,7 +297,7 @@ void Form::runFormLoad()
 
 QPointF Form::unitsToPixels(double x, double y) const
 {
-    return QPointF(twipsToPixels(x * m_design.unitTwipsX), twipsToPixels(y * m_design.unitTwipsY));
+    return m_record.toPixels(x, y);
 }
 
 void Form::setDrawStyle(int style)
@@ -314,50 +315,36 @@ void Form::prepareSurface()
 
 void Form::Line(float x1, float y1, float x2, float y2, const QColor &color)
 {
-    prepareSurface();
-    const QPointF from = unitsToPixels(x1, y1);
-    const QPointF to = unitsToPixels(x2, y2);
-    m_surface.draw([&](QPainter &painter) {
-        painter.setPen(linePen(color, 1, penStyle(m_drawStyle)));
-        painter.drawLine(from, to);
-    });
-    update(QRectF(from, to).normalized().toAlignedRect().adjusted(-2, -2, 2, 2));
+    DrawingOperation line;
+    line.kind = DrawingOperation::Kind::Line;
+    line.x1 = x1, line.y1 = y1, line.x2 = x2, line.y2 = y2;
+    line.colour = color.rgba();
+    draw(line);
 }
 
 void Form::Circle(float x, float y, float radius, std::optional<float> start, std::optional<float> end)
 {
-    prepareSurface();
-    const QPointF centre = unitsToPixels(x, y);
-    const double r = unitsToPixels(std::abs(double(radius)), 0).x();
-    const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
-    const QColor foreground = palette().color(QPalette::WindowText);
+    DrawingOperation circle;
+    circle.kind = DrawingOperation::Kind::Circle;
+    circle.x1 = x, circle.y1 = y, circle.radius = radius, circle.start = start, circle.end = end;
+    circle.colour = palette().color(QPalette::WindowText).rgba();
+    draw(circle);
+}
 
-    m_surface.draw([&](QPainter &painter) {
-        painter.setPen(linePen(foreground, 1, penStyle(m_drawStyle)));
-        painter.setBrush(Qt::NoBrush);
-        if (!start && !end) {
-            painter.drawEllipse(box);
-            return;
-        }
-        const double from = std::abs(double(start.value_or(0.0f)));
-        const double to = std::abs(double(end.value_or(float(2 * M_PI))));
-        double span = to - from;
-        if (span <= 0)
-            span += 2 * M_PI;
-        if (from == to)
-            span = 2 * M_PI;
-        // Qt measures arcs in sixteenths of a degree, counter-clockwise from three o'clock, as the caller does.
-        const auto sixteenths = [](double radians) { return int(std::lround(radians * 180.0 / M_PI * 16.0)); };
-        painter.drawArc(box, sixteenths(from), sixteenths(span));
-        const auto radiusTo = [&](double angle) {
-            painter.drawLine(centre, centre + QPointF(r * std::cos(angle), -r * std::sin(angle)));
-        };
-        if (start && *start < 0)
-            radiusTo(from);
-        if (end && *end < 0)
-            radiusTo(to);
-    });
-    update(box.toAlignedRect().adjusted(-2, -2, 2, 2));
+void Form::draw(DrawingOperation operation)
+{
+    prepareSurface();
+    operation.style = penStyle(m_drawStyle);
+    m_record.append(operation);
+    m_surface.draw([&](QPainter &painter) { m_record.draw(painter, operation, 1.0); });
+    update(m_record.bounds(operation).toAlignedRect().adjusted(-2, -2, 2, 2));
+}
+
+void Form::clearDrawing()
+{
+    m_record.clear();
+    m_surface.clear();
+    update();
 }
 
 void Form::paintControl(QPainter &painter, const PaintedControl &control) const

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "design_table.h"
+#include "drawing_record.h"
 #include "drawing_surface.h"
 
 #include <QPixmap>
@@ -53,6 +54,10 @@ public:
     // angles draw the whole circle.
     void Circle(float x, float y, float radius, std::optional<float> start = {}, std::optional<float> end = {});
     const DrawingSurface &surface() const { return m_surface; }
+    // What was drawn, to be drawn again at any size.
+    const DrawingRecord &drawing() const { return m_record; }
+    // Erases every figure: the surface is as before the first drawing.
+    void clearDrawing();
     // A point in the window's drawing units, in logical pixels.
     QPointF unitsToPixels(double x, double y) const;
 
@@ -89,11 +94,13 @@ private:
     const PaintedControl *findPaintedControl(QStringView controlName) const;
     void paintControl(QPainter &painter, const PaintedControl &control) const;
     void prepareSurface();
+    void draw(DrawingOperation operation);
 
     FormDesign m_design;
     std::vector<PaintedControl> m_painted;
     std::vector<std::pair<QString, QWidget *>> m_windowed;
     DrawingSurface m_surface;
+    DrawingRecord m_record;
     int m_drawStyle = 0;
 };
 

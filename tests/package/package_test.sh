@@ -36,6 +36,12 @@ version=$(dpkg-deb -f "$deb" Version)
 [[ $(basename "$deb") == "${package}_${version}_$(dpkg --print-architecture).deb" ]] ||
     fail "the package is named $(basename "$deb")"
 
+# The libraries come from dpkg-shlibdeps, the printing and SVG ones among them.
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libqt6printsupport6 libqt6svg6 libqt6widgets6; do
+    [[ $depends == *"$library"* ]] || fail "the package does not depend on $library: $depends"
+done
+
 # Errors and warnings both fail: the README names any warning that is meant to stay.
 status=0
 lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || status=$?

@@ -1,0 +1,278 @@
+// SPDX-License-Identifier: MIT
+#include "figure_export.h"
+
+#include "form3.h"
+#include "platform/app.h"
+#include "platform/event_procedure.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+namespace FigureExport {
+namespace {
+
+// The band under the figure that holds the quantities, and their size, in the window's logical pixels.
+constexpr qreal QuantitiesBand = 24;
+constexpr qreal QuantitiesPixels = 14;
+// Files and the clipboard get the figure at twice the window's size.
+constexpr qreal FileScale = 2;
+
+Dialogs &dialogs()
+{
+    static Dialogs installed;
+    return installed;
+}
+
+QSizeF figureSize(const Form3 &view)
+{
+    const FormDesign &design = view.design();
+    return twipsToPixels(QRect(0, 0, design.clientWidth, design.clientHeight)).size();
+}
+
+QSizeF sheetSize(const Form3 &view)
+{
+    return figureSize(view) + QSizeF(0, QuantitiesBand);
+}
+
+void reportFailure(const QString &what)
+{
+    showUserMessage({MessageKind::Error, App::Title(), what});
+}
+
+QString askSaveFileName(QWidget *parent)
+{
+    if (dialogs().saveFileName)
+        return dialogs().saveFileName(parent);
+    QFileDialog dialog(parent, QStringLiteral("Save the figure"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QStringList filters = {QStringLiteral("PNG picture (*.png)"), QStringLiteral("SVG drawing (*.svg)"),
+                                 QStringLiteral("PDF document (*.pdf)")};
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString &filter) {
+        dialog.setDefaultSuffix(QStringList{"png", "svg", "pdf"}.value(filters.indexOf(filter), "png"));
+    });
+    dialog.selectFile(QStringLiteral("figure.png"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+bool askPrint(QWidget *parent, QPrinter &printer)
+{
+    if (dialogs().print)
+        return dialogs().print(parent, printer);
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool writeSvg(const Form3 &view, QIODevice &device)
+{
+    QSvgGenerator svg;
+    svg.setOutputDevice(&device);
+    const QSize size = (sheetSize(view) * FileScale).toSize();
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(view.windowTitle());
+    svg.setDescription(quantities(view));
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return false;
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    paintSheet(painter, view, QRectF(QPointF(0, 0), size));
+    return painter.end();
+}
+
+bool writePdf(const Form3 &view, QIODevice &device)
+{
+    QPdfWriter pdf(&device);
+    pdf.setTitle(view.windowTitle());
+    pdf.setCreator(App::Title());
+    // A page the size of the figure at twice the window's size, 96 pixels to the inch, so it drops into a document.
+    pdf.setPageSize(QPageSize(sheetSize(view) * FileScale * 72.0 / 96.0, QPageSize::Point));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    paintSheet(painter, view, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()));
+    return painter.end();
+}
+
+// Copy in a box that has no selection is the window's: it copies the figure. A box with selected text copies that
+// text itself.
+class WindowKeys : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        auto *box = qobject_cast<QLineEdit *>(watched);
+        if (!key->matches(QKeySequence::Copy) || !box || box->hasSelectedText())
+            return false;
+        event->ignore();
+        return true;
+    }
+};
+
+} // namespace
+
+QString quantities(const Form3 &view)
+{
+    return QStringLiteral("Sun %1, Moon %2, phase %3").arg(view.Text1().text(), view.Text3().text(),
+                                                          view.Text4().text());
+}
+
+void paintSheet(QPainter &painter, const Form3 &view, const QRectF &area)
+{
+    const QSizeF figure = figureSize(view);
+    const QSizeF sheet = sheetSize(view);
+    const qreal scale = std::min(area.width() / sheet.width(), area.height() / sheet.height());
+    painter.save();
+    painter.translate(area.center() - QPointF(sheet.width(), sheet.height()) * scale / 2);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+
+    painter.save();
+    painter.setClipRect(QRectF(QPointF(0, 0), figure * scale));
+    // The cross of the window's line controls, beneath the figure as on the screen.
+    for (const ControlDesign &control : view.design().controls) {
+        if (control.kind != ControlKind::Line)
+            continue;
+        QPen pen(control.color.isValid() ? control.color : view.palette().color(QPalette::WindowText),
+                 control.lineWidth * scale);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(twipsToPixels(control.ends.p1()) * scale, twipsToPixels(control.ends.p2()) * scale);
+    }
+    view.drawing().replay(painter, scale);
+    painter.restore();
+
+    QFont font = view.font();
+    font.setPixelSize(std::max(1, int(std::lround(QuantitiesPixels * scale))));
+    painter.setFont(font);
+    painter.setPen(view.palette().color(QPalette::WindowText));
+    const QRectF band(0, figure.height() * scale, figure.width() * scale, QuantitiesBand * scale);
+    painter.drawText(band, Qt::AlignCenter,
+                     painter.fontMetrics().elidedText(quantities(view), Qt::ElideRight, int(band.width())));
+    painter.restore();
+}
+
+QImage sheetImage(const Form3 &view)
+{
+    QImage image((sheetSize(view) * FileScale).toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintSheet(painter, view, image.rect());
+    return image;
+}
+
+bool printTo(const Form3 &view, QPrinter &printer)
+{
+    printer.setDocName(view.windowTitle());
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        reportFailure(printer.outputFileName().isEmpty()
+                          ? QStringLiteral("The figure could not be printed: the printer did not start.")
+                          : QStringLiteral("The figure could not be printed to \"%1\".").arg(printer.outputFileName()));
+        return false;
+    }
+    paintSheet(painter, view, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    return painter.end();
+}
+
+bool saveTo(const Form3 &view, const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const auto failed = [&](const QString &reason) {
+        reportFailure(QStringLiteral("The figure could not be saved to \"%1\": %2.").arg(path, reason));
+        return false;
+    };
+    if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf")
+        return failed(QStringLiteral("the name must end in .png, .svg or .pdf"));
+
+    // Written beside the target under another name and renamed at the end: the target is whole or untouched.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(file.errorString());
+    bool written = false;
+    if (suffix == u"png")
+        written = sheetImage(view).save(&file, "PNG");
+    else if (suffix == u"svg")
+        written = writeSvg(view, file);
+    else
+        written = writePdf(view, file);
+    if (!written || file.error() != QFileDevice::NoError) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
+                                                                    : QStringLiteral("the drawing could not be written");
+        file.cancelWriting();
+        return failed(reason);
+    }
+    if (!file.commit())
+        return failed(file.errorString());
+    return true;
+}
+
+void copyToClipboard(const Form3 &view)
+{
+    auto *data = new QMimeData;
+    data->setImageData(sheetImage(view));
+    data->setText(quantities(view));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void setDialogs(Dialogs replacement)
+{
+    dialogs() = std::move(replacement);
+}
+
+void addActions(Form3 &view)
+{
+    const auto add = [&view](const QString &text, const QKeySequence &keys, const QString &procedure,
+                             void (*run)(Form3 &)) {
+        auto *action = new QAction(text, &view);
+        action->setShortcut(keys);
+        action->setShortcutVisibleInContextMenu(true);
+        QObject::connect(action, &QAction::triggered, &view, [&view, procedure, run] {
+            runEventProcedure(view.name() + u'.' + procedure, [&] { run(view); });
+        });
+        view.addAction(action);
+        return action;
+    };
+    add(QStringLiteral("&Print…"), QKeySequence::Print, QStringLiteral("Print"), [](Form3 &view) {
+        QPrinter printer(QPrinter::HighResolution);
+        if (askPrint(&view, printer))
+            printTo(view, printer);
+    });
+    add(QStringLiteral("&Save As…"), QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Save"), [](Form3 &view) {
+        if (const QString path = askSaveFileName(&view); !path.isEmpty())
+            saveTo(view, path);
+    });
+    add(QStringLiteral("&Copy"), QKeySequence::Copy, QStringLiteral("Copy"),
+        [](Form3 &view) { copyToClipboard(view); });
+    auto *separator = new QAction(&view);
+    separator->setSeparator(true);
+    view.addAction(separator);
+    add(QStringLiteral("C&lear figures"), QKeySequence(Qt::CTRL | Qt::Key_Delete), QStringLiteral("Clear"),
+        [](Form3 &view) { view.clearFigures(); });
+    view.setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    auto *keys = new WindowKeys(&view);
+    for (QLineEdit *box : view.findChildren<QLineEdit *>())
+        box->installEventFilter(keys);
+}
+
+} // namespace FigureExport

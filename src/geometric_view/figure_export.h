@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <QString>
+
+#include <functional>
+
+class Form3;
+class QPainter;
+class QPrinter;
+class QWidget;
+
+// The drawing window's figure off the screen: printed, saved as PNG, SVG or PDF, or copied to the clipboard, always
+// with the three quantities under it, as the window's boxes show them. The figure is drawn again from what the
+// window recorded, so it is as sharp on a page as on the screen.
+namespace FigureExport {
+
+// "Sun 30, Moon 325, phase 5", from the window's three boxes.
+QString quantities(const Form3 &view);
+
+// The figure with the quantities beneath it, centred in the area and as large as fits.
+void paintSheet(QPainter &painter, const Form3 &view, const QRectF &area);
+// The same on white, twice the window's size.
+QImage sheetImage(const Form3 &view);
+
+// Each of these tells the user what went wrong and returns false when it fails.
+bool printTo(const Form3 &view, QPrinter &printer);
+// The format follows the name's extension: .png, .svg or .pdf. The file appears whole or not at all.
+bool saveTo(const Form3 &view, const QString &path);
+void copyToClipboard(const Form3 &view);
+
+// The window's keys and its context menu: print, save, copy and clear the figures.
+void addActions(Form3 &view);
+
+// The dialogs the keys open. Tests answer them instead; an empty function restores the real dialog.
+struct Dialogs {
+    std::function<QString(QWidget *parent)> saveFileName = {}; // empty when cancelled
+    std::function<bool(QWidget *parent, QPrinter &printer)> print = {}; // false when cancelled
+};
+void setDialogs(Dialogs dialogs);
+
+} // namespace FigureExport
