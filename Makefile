@@ -107,18 +107,25 @@ test-sanitize: deps
 	    --timeout $(CTEST_TIMEOUT) $(if $(SANITIZE_EXCLUDE),-E '$(SANITIZE_EXCLUDE)')
 
 # The performance yardstick: start-up against a bare Qt window and against the main window written with plain
-# widgets (first paint seen through the X DAMAGE extension, memory once idle) and the cost of each procedure, from a
-# Release build. It reports; it is not a test.
+# widgets (first paint seen through the X DAMAGE extension, memory once idle), the cost of each procedure, then
+# instructions counted by callgrind (launch to first paint, one cursor blink), from a Release build. It reports; it
+# is not a test. `make bench-instructions` runs the instruction counts alone.
 BENCH_DIR ?= build-bench
-BENCH_PACKAGES := libxcb-damage0-dev xdotool xclip
+BENCH_PACKAGES := libxcb-damage0-dev xdotool xclip valgrind
 
-.PHONY: bench bench-deps
+.PHONY: bench bench-deps bench-instructions
 
 bench: deps bench-deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DASTROLABE_BUILD_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS) \
 	    --target astrolabe-simulator bare_window plain_window first_paint bench_procedures
 	bench/run_bench.sh $(BENCH_DIR)/bin
+	bench/count_instructions.sh $(BENCH_DIR)/bin
+
+bench-instructions: deps bench-deps
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DASTROLABE_BUILD_BENCH=ON
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target astrolabe-simulator plain_window
+	bench/count_instructions.sh $(BENCH_DIR)/bin
 
 bench-deps:
 	@$(call install_missing,$(BENCH_PACKAGES))
