@@ -124,8 +124,8 @@ PresentationBox::PresentationBox(const QString &objectClass, const QString &sour
 
 QString PresentationBox::findDocument() const
 {
-    if (QFileInfo(m_sourcePath).isFile())
-        return m_sourcePath;
+    // Only beside the program, by its file name: the design's path is a Windows path, which read here would name a
+    // file of that odd name in whatever folder the program was started from.
     const QString besideProgram = App::Path() + u'/' + documentFileName(m_sourcePath);
     if (QFileInfo(besideProgram).isFile())
         return besideProgram;
@@ -179,6 +179,10 @@ void PresentationBox::mouseDoubleClickEvent(QMouseEvent *event)
 
 void PresentationBox::keyPressEvent(QKeyEvent *event)
 {
+    // A held key opens the document once, as a held key presses a button once.
+    if (event->isAutoRepeat()
+        && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space))
+        return;
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
         openDocument();
     else
