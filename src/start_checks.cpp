@@ -11,6 +11,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <vector>
+
 namespace {
 
 constexpr char programName[] = "astrolabe-simulator";
@@ -20,26 +22,46 @@ constexpr int MinimumDepth = 15;
 
 QtMessageHandler previousHandler = nullptr;
 bool displayRefused = false;
+QByteArray refusedDisplay; // as Qt named it: from DISPLAY or from -display
+
+// Qt's messages while it starts, held back: when no display opens, the one line says it all.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<HeldMessage> &heldMessages()
+{
+    static std::vector<HeldMessage> messages;
+    return messages;
+}
 
 void watchForDisplayFailure(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    // The X platform says this before Qt gives up on every platform.
-    if (message.contains(QLatin1String("could not connect to display")))
+    // The X platform says this, with the display's name, before Qt gives up on every platform.
+    static const QLatin1String noConnection("could not connect to display");
+    if (const qsizetype at = message.indexOf(noConnection); at >= 0) {
         displayRefused = true;
-    if (type == QtFatalMsg && displayRefused) {
-        const char *display = std::getenv("DISPLAY");
-        if (!display || !*display)
+        refusedDisplay = message.mid(at + noConnection.size()).trimmed().toLocal8Bit();
+    }
+    if (type != QtFatalMsg) {
+        heldMessages().push_back({type, context.category, message});
+        return;
+    }
+    if (displayRefused) {
+        if (refusedDisplay.isEmpty())
             std::fprintf(stderr, "%s: no display could be opened: DISPLAY is not set\n", programName);
         else
-            std::fprintf(stderr, "%s: no display could be opened: the X server at DISPLAY=%s did not answer\n",
-                         programName, display);
+            std::fprintf(stderr, "%s: no display could be opened: the X server of display %s did not answer\n",
+                         programName, refusedDisplay.constData());
         std::fflush(stderr);
         std::_Exit(1);
     }
-    if (type != QtFatalMsg && message.contains(QLatin1String("could not connect to display")))
-        return; // said in the one line above, if Qt gives up
-    if (previousHandler)
-        previousHandler(type, context, message);
+    // Any other end: what Qt said, in order.
+    for (const HeldMessage &held : heldMessages())
+        previousHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.constData()), held.text);
+    heldMessages().clear();
+    previousHandler(type, context, message);
 }
 
 } // namespace
@@ -64,6 +86,9 @@ DisplayFailureWatch::DisplayFailureWatch()
 DisplayFailureWatch::~DisplayFailureWatch()
 {
     qInstallMessageHandler(previousHandler);
+    for (const HeldMessage &held : heldMessages())
+        previousHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.constData()), held.text);
+    heldMessages().clear();
     previousHandler = nullptr;
 }
 
@@ -72,7 +97,7 @@ std::optional<int> refuseUnusableDisplay()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen || QGuiApplication::platformName() != QLatin1String("xcb") || screen->depth() >= MinimumDepth)
         return std::nullopt;
-    std::fprintf(stderr, "%s: the display has %d bits per pixel; the program needs at least %d (thousands of colours)\n",
-                 programName, screen->depth(), MinimumDepth);
+    std::fprintf(stderr, "%s: the display has %d bits per pixel; the program needs at least %d\n", programName,
+                 screen->depth(), MinimumDepth);
     return 1;
 }
