@@ -11,6 +11,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
 #include <QProcess>
 #include <QTemporaryFile>
 #include <QTest>
@@ -134,6 +137,8 @@ private slots:
     void shallowDisplayRefused();
     void closedStandardDescriptorsAreFilled();
     void reverseKeepsTheLayout();
+    void everyWindowHeldToTheScreens_data();
+    void everyWindowHeldToTheScreens();
 
     void f1OpensOneHelpWindow_data();
     void f1OpensOneHelpWindow();
@@ -308,6 +313,42 @@ void TestCommandLineAndHelp::reverseKeepsTheLayout()
         QCOMPARE(form->layoutDirection(), Qt::LeftToRight);
         QCOMPARE(form->textBox(u"Text1").layoutDirection(), Qt::LeftToRight);
     }
+}
+
+void TestCommandLineAndHelp::everyWindowHeldToTheScreens_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char *window : {"Form1", "Form3", "Help", "message box"})
+        QTest::newRow(window) << QString::fromLatin1(window);
+}
+
+// Resized far beyond the screens from outside (a window manager would refuse, but none need be there), a window
+// stays within the largest desktop: its backing image would cost gigabytes.
+void TestCommandLineAndHelp::everyWindowHeldToTheScreens()
+{
+    QFETCH(QString, window);
+    std::unique_ptr<QMessageBox> box;
+    QWidget *shown = nullptr;
+    if (window == u"Help") {
+        QTest::keyClick(&openWindow(QStringLiteral("Form1")), Qt::Key_F1);
+        shown = Help::helpWindow();
+    } else if (window == u"message box") {
+        box = std::make_unique<QMessageBox>(QMessageBox::Information, QStringLiteral("Title"), QStringLiteral("Text"));
+        box->show();
+        shown = box.get();
+    } else {
+        shown = &openWindow(window);
+    }
+    QVERIFY(shown && shown->windowHandle());
+    // A window larger than the screens from the start keeps its own size.
+    const QSize limit = QGuiApplication::primaryScreen()->virtualSize().expandedTo(shown->size());
+
+    shown->windowHandle()->resize(30000, 30000);
+    QCoreApplication::processEvents();
+    QVERIFY2(shown->width() <= limit.width() && shown->height() <= limit.height(),
+             qPrintable(u"%1 × %2"_qs.arg(shown->width()).arg(shown->height())));
+    shown->resize(30000, 30000);
+    QVERIFY(shown->width() <= limit.width() && shown->height() <= limit.height());
 }
 
 void TestCommandLineAndHelp::f1OpensOneHelpWindow_data()

@@ -4,8 +4,8 @@
 #include "drawing_surface.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QEvent>
-#include <QResizeEvent>
 #include <QWidget>
 
 namespace {
@@ -42,7 +42,8 @@ protected:
         }
         // Without a window manager nothing holds a window to its maximum size: the oversized resize is replaced by
         // one within bounds.
-        const QSize size = static_cast<QResizeEvent *>(event)->size();
+        // The widget's own size: the event may carry the window's size from before.
+        const QSize size = window->size();
         if (const QSize bounded = size.boundedTo(window->maximumSize()); bounded != size) {
             window->resize(bounded);
             return true;
