@@ -17,6 +17,8 @@
 void CaptionButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
+    // A painter takes the application's direction, not the widget's: the caption reads left to right as designed.
+    painter.setLayoutDirection(layoutDirection());
     QStyleOptionButton option;
     initStyleOption(&option);
     const QString caption = option.text;
@@ -153,6 +155,7 @@ void PresentationBox::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
+    painter.setLayoutDirection(layoutDirection());
     const QRect area = contentsRect().adjusted(4, 4, -4, -4);
     painter.setClipRect(area);
     QFont bold = font();

@@ -390,6 +390,8 @@ void Form::paintControl(QPainter &painter, const PaintedControl &control) const
 void Form::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    // A painter takes the application's direction (Qt's -reverse), not the window's: labels stay as designed.
+    painter.setLayoutDirection(layoutDirection());
     painter.setClipRegion(event->region());
     // Lines and images lie beneath what is drawn, so a figure drawn along a line control stays in sight; labels,
     // like the windowed controls, cover it.
