@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "command_line.h"
 
+#include "platform/regular_file.h"
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -51,20 +56,44 @@ int refuse(const char *what, std::string_view argument)
     return 2;
 }
 
+// Writes the text to standard output; a full disc or a closed pipe is said on standard error, as GNU tools do.
+int writeOut(std::string_view text)
+{
+    errno = 0;
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    const bool flushed = std::fflush(stdout) == 0;
+    if (written && flushed)
+        return 0;
+    const int error = errno;
+    std::fprintf(stderr, "%.*s: write error%s%s\n", int(programName.size()), programName.data(), error ? ": " : "",
+                 error ? std::strerror(error) : "");
+    return 1;
+}
+
+// Qt reads the style sheet whole, whatever lies at its name: a named pipe would hang the start, /dev/zero would take
+// all memory. Only a regular file of reasonable size reaches Qt.
+constexpr qint64 MaxStyleSheetBytes = 1024 * 1024;
+
+std::optional<int> refuseStyleSheet(std::string_view path)
+{
+    const RegularFile file = checkRegularFile(QByteArray(path.data(), qsizetype(path.size())), MaxStyleSheetBytes);
+    if (file.problem == RegularFile::None)
+        return std::nullopt;
+    std::fprintf(stderr, "%.*s: cannot use the style sheet '%.*s': %s\n", int(programName.size()),
+                 programName.data(), int(path.size()), path.data(), file.reason.toLocal8Bit().constData());
+    return 2;
+}
+
 } // namespace
 
 std::optional<int> handleCommandLine(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        if (argument == "-h" || argument == "--help") {
-            std::fwrite(usage.data(), 1, usage.size(), stdout);
-            return std::fflush(stdout) == 0 ? 0 : 1;
-        }
-        if (argument == "-v" || argument == "--version") {
-            std::printf("%.*s %s\n", int(programName.size()), programName.data(), ASTROLABE_VERSION);
-            return std::fflush(stdout) == 0 ? 0 : 1;
-        }
+        if (argument == "-h" || argument == "--help")
+            return writeOut(usage);
+        if (argument == "-v" || argument == "--version")
+            return writeOut(std::string(programName) + ' ' + ASTROLABE_VERSION + '\n');
     }
 
     for (int i = 1; i < argc; ++i) {
@@ -76,6 +105,9 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
         if (const auto equals = name.find('='); equals != std::string_view::npos) {
             if (!contains(qtOptionsWithAttachedValue, name.substr(0, equals)))
                 return refuse("unknown option", argument);
+            if (name.substr(0, equals) == "stylesheet")
+                if (const auto status = refuseStyleSheet(name.substr(equals + 1)))
+                    return status;
             continue;
         }
         if (contains(qtOptionsAlone, name))
@@ -85,6 +117,9 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
         if (i + 1 == argc)
             return refuse("missing value for option", argument);
         ++i;
+        if (name == "stylesheet")
+            if (const auto status = refuseStyleSheet(argv[i]))
+                return status;
     }
     return std::nullopt;
 }

@@ -4,15 +4,23 @@
 #include "main_window/form1.h"
 #include "platform/app.h"
 #include "platform/forms.h"
+#include "platform/window_bounds.h"
+#include "start_checks.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    openMissingStandardDescriptors();
     if (const auto status = handleCommandLine(argc, argv))
         return *status;
 
+    std::optional<DisplayFailureWatch> watch(std::in_place);
     QApplication app(argc, argv);
+    watch.reset();
+    if (const auto status = refuseUnusableDisplay())
+        return *status;
+    holdWindowsToScreens();
     QApplication::setApplicationName(App::Title());
     QApplication::setDesktopFileName(QStringLiteral("io.github.dorlasco.AstrolabeSimulator"));
     // Hidden windows stay loaded; the program ends when the last window is unloaded, not when the last is hidden.

@@ -8,11 +8,19 @@
 #include "platform/forms.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
 #include <QProcess>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+
+#include <unistd.h>
 
 namespace {
 
@@ -23,16 +31,26 @@ struct Run {
     QString err;
 };
 
-// The program as started from a terminal with no display at all.
-Run runProgram(const QStringList &arguments, const QString &platform = {})
+// The program as started from a terminal with no display at all, or with the given X display.
+QProcessEnvironment programEnvironment(const QString &platform = {}, const QString &display = {})
 {
-    QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     if (!platform.isEmpty())
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
-    program.setProcessEnvironment(environment);
+    if (!display.isEmpty())
+        environment.insert(QStringLiteral("DISPLAY"), display);
+    return environment;
+}
+
+Run runProgram(const QStringList &arguments, const QString &platform = {}, const QString &display = {},
+               const QString &standardOutput = {})
+{
+    QProcess program;
+    program.setProcessEnvironment(programEnvironment(platform, display));
+    if (!standardOutput.isEmpty())
+        program.setStandardOutputFile(standardOutput);
     program.start(QStringLiteral(ASTROLABE_PROGRAM), arguments);
     if (!program.waitForFinished(20000)) {
         program.kill();
@@ -42,6 +60,39 @@ Run runProgram(const QStringList &arguments, const QString &platform = {})
     return {program.exitCode(), program.exitStatus(), QString::fromUtf8(program.readAllStandardOutput()),
             QString::fromUtf8(program.readAllStandardError())};
 }
+
+// A virtual X server of the given depth for the length of one test.
+class VirtualScreen
+{
+public:
+    explicit VirtualScreen(int depth)
+    {
+        // Xvfb picks a free display and writes its number on the descriptor given.
+        m_server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                                QStringLiteral("-screen"), QStringLiteral("0"),
+                                                QStringLiteral("800x600x%1").arg(depth), QStringLiteral("-nolisten"),
+                                                QStringLiteral("tcp")});
+        while (m_server.waitForReadyRead(20000)) {
+            m_display += QString::fromLatin1(m_server.readAllStandardOutput());
+            if (m_display.endsWith(u'\n'))
+                break;
+        }
+        m_display = m_display.trimmed();
+        if (!m_display.isEmpty())
+            m_display.prepend(u':');
+    }
+    ~VirtualScreen()
+    {
+        m_server.terminate();
+        m_server.waitForFinished();
+    }
+    // ":3", or empty when no server started.
+    const QString &display() const { return m_display; }
+
+private:
+    QProcess m_server;
+    QString m_display;
+};
 
 int helpWindowCount()
 {
@@ -81,6 +132,14 @@ private slots:
     void commandLine_data();
     void commandLine();
     void qtOptionsReachQt();
+    void endsWithOneLine_data();
+    void endsWithOneLine();
+    void shallowDisplayRefused();
+    void closedStandardDescriptorsAreFilled();
+    void reverseKeepsTheLayout_data();
+    void reverseKeepsTheLayout();
+    void everyWindowHeldToTheScreens_data();
+    void everyWindowHeldToTheScreens();
 
     void f1OpensOneHelpWindow_data();
     void f1OpensOneHelpWindow();
@@ -154,6 +213,151 @@ void TestCommandLineAndHelp::qtOptionsReachQt()
     QVERIFY(run.exitStatus == QProcess::CrashExit || run.exitCode != 0);
     QVERIFY2(run.err.contains(QLatin1String("\"nosuchplatform\"")), qPrintable(run.err));
     QVERIFY2(!run.err.contains(QLatin1String("astrolabe-simulator:")), qPrintable(run.err));
+}
+
+// Start-ups that cannot go on end with one line on standard error and status 1, not an abort or silence.
+void TestCommandLineAndHelp::endsWithOneLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("standardOutput");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err");
+
+    const QString noDisplay = QStringLiteral("astrolabe-simulator: no display could be opened: ");
+    const QString writeError = QStringLiteral("astrolabe-simulator: write error: No space left on device\n");
+    QTest::newRow("DISPLAY not set") << QStringList{} << QString() << QString()
+                                     << 1 << noDisplay + u"DISPLAY is not set\n"_qs;
+    QTest::newRow("no server at DISPLAY") << QStringList{} << u":87"_qs << QString()
+                                          << 1 << noDisplay + u"the X server of display :87 did not answer\n"_qs;
+    QTest::newRow("no server at -display") << QStringList{u"-display"_qs, u":88"_qs} << QString() << QString()
+                                           << 1 << noDisplay + u"the X server of display :88 did not answer\n"_qs;
+    QTest::newRow("--help into a full device") << QStringList{u"--help"_qs} << QString() << u"/dev/full"_qs
+                                               << 1 << writeError;
+    QTest::newRow("--version into a full device") << QStringList{u"-v"_qs} << QString() << u"/dev/full"_qs
+                                                  << 1 << writeError;
+    QTest::newRow("style sheet /dev/zero") << QStringList{u"-stylesheet"_qs, u"/dev/zero"_qs} << QString()
+                                           << QString()
+                                           << 2 << u"astrolabe-simulator: cannot use the style sheet '/dev/zero': a "
+                                              "device, not a regular file\n"_qs;
+    QTest::newRow("style sheet, a folder") << QStringList{u"-stylesheet=/"_qs} << QString() << QString()
+                                           << 2 << u"astrolabe-simulator: cannot use the style sheet '/': a folder, not "
+                                              "a regular file\n"_qs;
+}
+
+void TestCommandLineAndHelp::endsWithOneLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, display);
+    QFETCH(QString, standardOutput);
+    QFETCH(int, exitCode);
+    QFETCH(QString, err);
+
+    const Run run = runProgram(arguments, QStringLiteral("xcb"), display, standardOutput);
+    QCOMPARE(run.exitStatus, QProcess::NormalExit);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.err, err);
+}
+
+// An 8-bit X display crashes Qt's text cursor: the program says so and ends instead.
+void TestCommandLineAndHelp::shallowDisplayRefused()
+{
+    const VirtualScreen screen(8);
+    if (screen.display().isEmpty())
+        QSKIP("Xvfb did not start");
+    const Run run = runProgram({}, QStringLiteral("xcb"), screen.display());
+    QCOMPARE(run.exitStatus, QProcess::NormalExit);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.endsWith(u"astrolabe-simulator: the display has 8 bits per pixel; the program needs at least "
+                              "15\n"_qs),
+             qPrintable(run.err));
+}
+
+// Started with its standard descriptors closed, the program opens /dev/null on them before anything else can take
+// their numbers (the X connection on 2 would receive Qt's warnings).
+void TestCommandLineAndHelp::closedStandardDescriptorsAreFilled()
+{
+    const VirtualScreen screen(24);
+    if (screen.display().isEmpty())
+        QSKIP("Xvfb did not start");
+    QProcess program;
+    QProcessEnvironment environment = programEnvironment(QStringLiteral("xcb"), screen.display());
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR")); // Qt warns at start then
+    program.setProcessEnvironment(environment);
+    program.setChildProcessModifier([] {
+        for (int descriptor = 0; descriptor <= 2; ++descriptor)
+            ::close(descriptor);
+    });
+    program.start(QStringLiteral(ASTROLABE_PROGRAM), QStringList{});
+    QVERIFY(program.waitForStarted());
+    const QString fds = QStringLiteral("/proc/%1/fd/").arg(program.processId());
+    // Until the program has opened its window, which needs the X connection.
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(fds).count() >= 6 || program.state() == QProcess::NotRunning, 20000);
+    QStringList targets;
+    for (const char *descriptor : {"0", "1", "2"})
+        targets << QFileInfo(fds + QLatin1String(descriptor)).symLinkTarget();
+    program.kill();
+    program.waitForFinished();
+    QCOMPARE(targets, QStringList(3, QStringLiteral("/dev/null")));
+}
+
+// Qt's -reverse mirrors layouts and text; the windows' layout is fixed design data and is drawn the same either way.
+void TestCommandLineAndHelp::reverseKeepsTheLayout_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("main window") << QStringLiteral("Form1");
+    QTest::newRow("view") << QStringLiteral("Form3");
+}
+
+void TestCommandLineAndHelp::reverseKeepsTheLayout()
+{
+    QFETCH(QString, window);
+    QImage drawn[2];
+    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        resetProgramState();
+        QGuiApplication::setLayoutDirection(direction);
+        Form &form = openWindow(window);
+        form.setFocus(); // no text cursor to blink
+        drawn[direction == Qt::RightToLeft] = form.grab().toImage();
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    }
+    QCOMPARE(drawn[1], drawn[0]);
+}
+
+void TestCommandLineAndHelp::everyWindowHeldToTheScreens_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char *window : {"Form1", "Form3", "Help", "message box"})
+        QTest::newRow(window) << QString::fromLatin1(window);
+}
+
+// Resized far beyond the screens from outside (a window manager would refuse, but none need be there), a window
+// stays within the largest desktop: its backing image would cost gigabytes.
+void TestCommandLineAndHelp::everyWindowHeldToTheScreens()
+{
+    QFETCH(QString, window);
+    std::unique_ptr<QMessageBox> box;
+    QWidget *shown = nullptr;
+    if (window == u"Help") {
+        QTest::keyClick(&openWindow(QStringLiteral("Form1")), Qt::Key_F1);
+        shown = Help::helpWindow();
+    } else if (window == u"message box") {
+        box = std::make_unique<QMessageBox>(QMessageBox::Information, QStringLiteral("Title"), QStringLiteral("Text"));
+        box->show();
+        shown = box.get();
+    } else {
+        shown = &openWindow(window);
+    }
+    QVERIFY(shown && shown->windowHandle());
+    // A window larger than the screens from the start keeps its own size.
+    const QSize limit = QGuiApplication::primaryScreen()->virtualSize().expandedTo(shown->size());
+
+    shown->windowHandle()->resize(30000, 30000);
+    QCoreApplication::processEvents();
+    QVERIFY2(shown->width() <= limit.width() && shown->height() <= limit.height(),
+             qPrintable(u"%1 × %2"_qs.arg(shown->width()).arg(shown->height())));
+    shown->resize(30000, 30000);
+    QVERIFY(shown->width() <= limit.width() && shown->height() <= limit.height());
 }
 
 void TestCommandLineAndHelp::f1OpensOneHelpWindow_data()

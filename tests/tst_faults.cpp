@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -310,6 +312,13 @@ void TestFaults::damagedPlatePicture_data()
     QTest::newRow("unreadable") << u"unreadable"_s << int(RuntimeError::PathFileAccessError)
                                 << u"Permission denied"_s;
     QTest::newRow("missing") << u"missing"_s << int(RuntimeError::FileNotFound) << u"File not found"_s;
+    // Opening these used to hang for a writer, or read without end, or read gigabytes.
+    QTest::newRow("a named pipe") << u"fifo"_s << int(RuntimeError::PathFileAccessError)
+                                  << u"a named pipe, not a regular file"_s;
+    QTest::newRow("a link to /dev/zero") << u"/dev/zero"_s << int(RuntimeError::PathFileAccessError)
+                                         << u"a device, not a regular file"_s;
+    QTest::newRow("3 GiB, sparse") << u"huge"_s << int(RuntimeError::InvalidPicture)
+                                   << u"the file is too large: 3 GiB, more than the 64 MiB allowed"_s;
 }
 
 void TestFaults::damagedPlatePicture()
@@ -346,6 +355,15 @@ void TestFaults::damagedPlatePicture()
         }
     } else if (damage == u"missing") {
         QVERIFY(QFile::remove(path));
+    } else if (damage == u"fifo") {
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (damage == u"/dev/zero") {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::link(damage, path));
+    } else if (damage == u"huge") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(3) << 30));
     }
 
     const FieldTexts before = fieldSnapshot();
@@ -367,7 +385,7 @@ void TestFaults::damagedPlatePicture()
     // Once the file is mended, the next click shows it again.
     if (damage == u"folder")
         QVERIFY(QDir().rmdir(path));
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    QFile::remove(path);
     QVERIFY(writeFile(path, plate));
     recorder.clear();
     QTest::mouseClick(&main.windowedControl(u"Picture1"), Qt::LeftButton);

@@ -46,6 +46,7 @@ int mainLoadedUnseen = 0;
 struct Model {
     bool mainLoaded = false;
     bool mainVisible = false;
+    bool mainSeen = false; // shown since it was loaded
     bool viewLoaded = false;
     bool viewVisible = false;
     std::map<QString, QString> main;
@@ -57,7 +58,7 @@ struct Model {
     void loadMain(bool visible)
     {
         mainLoaded = true;
-        mainVisible = visible;
+        mainVisible = mainSeen = visible;
         for (const QString &field : mainFields)
             main[field] = QString();
     }
@@ -66,7 +67,8 @@ struct Model {
         viewLoaded = true;
         view = {{u"Text1"_s, main[u"Text1"_s]}, {u"Text3"_s, main[u"Text2"_s]}, {u"Text4"_s, main[u"Text3"_s]}};
     }
-    // A closed window takes its fields with it; a close that leaves only hidden windows shows the main window.
+    // A closed window takes its fields with it; a close that leaves only hidden windows shows the main window, unless
+    // the user never saw it since it was loaded: then the program ends.
     void closeMain()
     {
         mainLoaded = mainVisible = false;
@@ -80,11 +82,14 @@ struct Model {
     {
         viewLoaded = viewVisible = false;
         view.clear();
-        if (mainLoaded) {
+        if (mainLoaded && mainSeen) {
             mainShownAgain += !mainVisible;
             mainVisible = true;
-        } else
+        } else {
+            mainLoaded = mainVisible = false;
+            main.clear();
             ++ends;
+        }
     }
     // Reads a main-window field from a view button: a closed main window is loaded again, unseen.
     double readMain(const QString &field)

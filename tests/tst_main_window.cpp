@@ -137,6 +137,8 @@ private slots:
     void reloadReplacedPicture();
 
     void turnButtonChangesNothing();
+    void writtenFieldsShowTheirBeginning_data();
+    void writtenFieldsShowTheirBeginning();
 
     void closingMainWindowUnloadsIt();
     void closingMainWindowWithViewOpenKeepsProgram();
@@ -635,17 +637,67 @@ void TestMainWindow::closingMainWindowWithViewOpenKeepsProgram()
     QVERIFY(recorder.messages().empty());
 }
 
+void TestMainWindow::writtenFieldsShowTheirBeginning_data()
+{
+    QTest::addColumn<QString>("sun");
+    QTest::addColumn<QString>("phase");
+    QTest::addColumn<QStringList>("presses"); // window.button, in turn
+    QTest::addColumn<QString>("field");
+
+    const QStringList solarHour{u"Form1.Command4"_qs};
+    const QStringList solve{u"Form1.Command1"_qs};
+    QTest::newRow("solar hour of 15.5") << u"15.5"_qs << QString() << solarHour << u"Form1.Text5"_qs;
+    QTest::newRow("solar hour of 200.2") << u"200.2"_qs << QString() << solarHour << u"Form1.Text5"_qs;
+    QTest::newRow("the Moon solved") << u"1"_qs << u"26.6"_qs << solve << u"Form1.Text2"_qs;
+    QTest::newRow("the formula") << u"1"_qs << u"26.6"_qs << solve << u"Form1.Text4"_qs;
+    QTest::newRow("the view's copy of the Sun") << u"200.2"_qs << QString() << QStringList{u"Form1.Command3"_qs}
+                                                << u"Form3.Text1"_qs;
+    QTest::newRow("the view's Sun's line") << u"0.0000000000001"_qs << QString()
+                                           << QStringList{u"Form1.Command3"_qs, u"Form3.Command2"_qs}
+                                           << u"Form3.Text1"_qs;
+}
+
+// A field the program writes shows the beginning of its text, the hours of "13  2.00000000000001", not its end.
+void TestMainWindow::writtenFieldsShowTheirBeginning()
+{
+    QFETCH(QString, sun);
+    QFETCH(QString, phase);
+    QFETCH(QStringList, presses);
+    QFETCH(QString, field);
+
+    Form1 &main = shownMainWindow();
+    typeInto(main.Text1(), sun);
+    typeInto(main.Text3(), phase);
+    QCOMPARE(main.Text1().cursorPosition(), sun.size()); // the user's typing keeps its cursor
+    for (const QString &press : presses) {
+        const QStringList names = press.split(u'.');
+        Form &window = names[0] == u"Form1" ? static_cast<Form &>(main) : Forms::get<Form3>();
+        ::press(window, names[1]);
+    }
+    const QStringList names = field.split(u'.');
+    const QLineEdit &box = (names[0] == u"Form1" ? static_cast<Form &>(main) : Forms::get<Form3>()).textBox(names[1]);
+    QVERIFY(box.text().size() > 1);
+    QCOMPARE(box.cursorPosition(), 0);
+}
+
 void TestMainWindow::presentationNotPresent_data()
 {
     QTest::addColumn<bool>("byKeyboard");
+    QTest::addColumn<int>("repeats"); // of the key, held down
+    QTest::addColumn<bool>("windowsPathInCurrentFolder");
 
-    QTest::newRow("double-click") << false;
-    QTest::newRow("Enter key") << true;
+    QTest::newRow("double-click") << false << 0 << false;
+    QTest::newRow("Enter key") << true << 0 << false;
+    QTest::newRow("Return held: one opening") << true << 5 << false;
+    // A file whose name is the design's whole Windows path, where the program was started, is not the document.
+    QTest::newRow("the design's path as a name in the current folder") << false << 0 << true;
 }
 
 void TestMainWindow::presentationNotPresent()
 {
     QFETCH(bool, byKeyboard);
+    QFETCH(int, repeats);
+    QFETCH(bool, windowsPathInCurrentFolder);
 
     ProgramFolder folder;
     QVERIFY(folder.useWithPlate());
@@ -654,11 +706,25 @@ void TestMainWindow::presentationNotPresent()
     auto &box = static_cast<PresentationBox &>(window.windowedControl(u"OLE1"));
     QCOMPARE(box.sourcePath(), u"C:\\cd\\cd\\"_qs + DocumentName);
     QVERIFY(box.toolTip().contains(u"PowerPoint.Show.8"_qs));
+
+    QTemporaryDir startedIn;
+    const QString startFolder = QDir::currentPath();
+    const auto backToStart = qScopeGuard([&] { QDir::setCurrent(startFolder); });
+    if (windowsPathInCurrentFolder) {
+        QFile decoy(startedIn.filePath(box.sourcePath()));
+        QVERIFY(decoy.open(QIODevice::WriteOnly));
+        QVERIFY(QDir::setCurrent(startedIn.path()));
+    }
     QVERIFY(box.findDocument().isEmpty());
 
-    if (byKeyboard)
-        QTest::keyClick(&box, Qt::Key_Return);
-    else
+    if (byKeyboard) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(&box, &press);
+        for (int i = 0; i < repeats; ++i) {
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(&box, &repeat);
+        }
+    } else
         QTest::mouseDClick(&box, Qt::LeftButton);
 
     QCOMPARE(recorder.messages().size(), size_t(1));

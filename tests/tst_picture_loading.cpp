@@ -5,6 +5,10 @@
 
 #include "main_window/form1.h"
 #include "platform/app.h"
+#include "core/runtime_error.h"
+
+#include <QBuffer>
+#include <QImageReader>
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -36,6 +40,76 @@ QImage detailedPicture(QSize size)
     return picture;
 }
 
+QByteArray encoded(const QImage &picture, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, format);
+    return bytes;
+}
+
+// Qt writes no GIF. Each pixel is one 8-bit code of 7-bit colour (a clear code every 100 pixels keeps the codes at
+// 8 bits), so the picture is exact and its data long enough to cut.
+QByteArray gif(QSize size)
+{
+    QByteArray bytes("GIF89a");
+    const auto word = [&bytes](int value) { bytes += char(value & 0xFF); bytes += char(value >> 8); };
+    word(size.width());
+    word(size.height());
+    bytes += char(0x86); // a global table of 128 colours
+    bytes += '\0';
+    bytes += '\0';
+    for (int i = 0; i < 128; ++i)
+        bytes += QByteArray(1, char(i * 2)) + char(255 - i * 2) + char(i);
+    bytes += ',';
+    word(0);
+    word(0);
+    word(size.width());
+    word(size.height());
+    bytes += '\0';
+    bytes += char(7);
+    QByteArray codes;
+    for (int i = 0; i < size.width() * size.height(); ++i) {
+        if (i % 100 == 0)
+            codes += char(128);
+        codes += char((i / 7) % 128);
+    }
+    codes += char(129);
+    for (qsizetype at = 0; at < codes.size(); at += 255) {
+        const QByteArray block = codes.mid(at, 255);
+        bytes += char(block.size()) + block;
+    }
+    bytes += '\0';
+    bytes += ';';
+    return bytes;
+}
+
+quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xFFFFFFFF;
+    for (char byte : bytes) {
+        crc ^= uchar(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = crc & 1 ? (crc >> 1) ^ 0xEDB88320 : crc >> 1;
+    }
+    return ~crc;
+}
+
+// A PNG that claims the given sides; it has no pixels, as the reader gives up before them.
+QByteArray pngClaiming(QSize size)
+{
+    QByteArray header("IHDR");
+    for (int side : {size.width(), size.height()})
+        header += QByteArray(1, char(side >> 24)) + char(side >> 16) + char(side >> 8) + char(side);
+    header += QByteArray("\x10\x02\x00\x00\x00", 5); // RGB of 16 bits a channel
+    QByteArray bytes("\x89PNG\r\n\x1a\n\x00\x00\x00\x0d", 12);
+    const quint32 crc = crc32(header);
+    bytes += header + char(crc >> 24) + char(crc >> 16) + char(crc >> 8) + char(crc);
+    // An empty data chunk, for the reader to reach, then the end.
+    return bytes + QByteArray("\x00\x00\x00\x00IDAT\x35\xAF\x06\x1E\x00\x00\x00\x00IEND\xAE\x42\x60\x82", 24);
+}
+
 } // namespace
 
 class TestPictureLoading : public QObject
@@ -47,6 +121,8 @@ private slots:
     void decodedSize();
     void reducedLooksLikeScaledDown_data();
     void reducedLooksLikeScaledDown();
+    void endsAndSizes_data();
+    void endsAndSizes();
 
 private:
     QTemporaryDir m_dir;
@@ -118,6 +194,53 @@ void TestPictureLoading::reducedLooksLikeScaledDown()
     const QImage shown = reduced.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const double difference = meanDifference(shown, scaledDown);
     QVERIFY2(difference < limit, qPrintable(u"mean difference %1 levels"_qs.arg(difference)));
+}
+
+// A picture cut short is refused whatever its format; bytes after a complete picture are not its business.
+void TestPictureLoading::endsAndSizes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("refusal"); // empty: the picture loads
+
+    const QImage picture = detailedPicture(QSize(120, 90));
+    const QByteArray jpeg = encoded(picture, "JPEG");
+    const QByteArray bmp = encoded(picture, "BMP");
+    const QByteArray gif89 = gif(QSize(120, 90));
+    const QString truncated = QStringLiteral("the file is truncated");
+    QTest::newRow("JPEG, then a trailer") << jpeg + "camera trailer\xFF\xD8" << QString();
+    QTest::newRow("JPEG padded with zeros") << jpeg + QByteArray(64, '\0') << QString();
+    QTest::newRow("JPEG cut in half") << jpeg.left(jpeg.size() / 2) << truncated;
+    QTest::newRow("JPEG cut in half, then a trailer") << jpeg.left(jpeg.size() / 2) + "trailer" << truncated;
+    QTest::newRow("GIF") << gif89 << QString();
+    QTest::newRow("GIF, then a trailer") << gif89 + "trailer" << QString();
+    QTest::newRow("GIF cut to a third") << gif89.left(gif89.size() / 3) << truncated;
+    QTest::newRow("GIF without its last byte") << gif89.chopped(1) << truncated;
+    QTest::newRow("BMP") << bmp << QString();
+    QTest::newRow("BMP cut to a third") << bmp.left(bmp.size() / 3) << truncated;
+    QTest::newRow("BMP without its last row") << bmp.chopped(120 * 3) << truncated;
+    QTest::newRow("PNG of 8000 × 8000") << pngClaiming(QSize(8000, 8000))
+                                      << QStringLiteral("the picture is too large: 8000 × 8000 pixels");
+}
+
+void TestPictureLoading::endsAndSizes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, refusal);
+    QVERIFY(m_dir.isValid());
+    const QString path = m_dir.filePath(u"picture"_qs);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+    file.close();
+
+    try {
+        const QImage loaded = LoadPicture(path);
+        QVERIFY2(refusal.isEmpty(), "loaded without a word");
+        QCOMPARE(loaded.size(), QImageReader(path).size());
+    } catch (const RuntimeError &error) {
+        QVERIFY2(!refusal.isEmpty(), qPrintable(error.message()));
+        QCOMPARE(error.number(), int(RuntimeError::InvalidPicture));
+        QVERIFY2(error.message().contains(path + QStringLiteral(" (") + refusal + u')'), qPrintable(error.message()));
+    }
 }
 
 QTEST_MAIN(TestPictureLoading)

@@ -25,6 +25,17 @@ Form3::Form3() : Form(layout())
     onClick(u"Command2", &Form3::Command2_Click);
     onClick(u"Command3", &Form3::Command3_Click);
     FigureExport::addActions(*this);
+    // The boxes take typing, but nothing reads it: say so where the user looks.
+    const QString readsMainWindow = tr("The figure buttons read the main window's fields, never this box.");
+    const std::pair<QLineEdit *, QString> notes[] = {
+        {&Text1(), tr("The Sun's position last drawn.")},
+        {&Text3(), tr("The Moon's position last drawn.")},
+        {&Text4(), tr("The phase of the Moon in the main window when this window opened.")},
+    };
+    for (const auto &[box, shows] : notes) {
+        box->setToolTip(shows + u' ' + readsMainWindow);
+        box->setAccessibleDescription(shows + u' ' + readsMainWindow);
+    }
 }
 
 void Form3::showEvent(QShowEvent *event)

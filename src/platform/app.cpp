@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app.h"
 
+#include "picture_ends.h"
+#include "regular_file.h"
 #include "core/runtime_error.h"
 
 #include <QBuffer>
@@ -24,15 +26,6 @@ QString &pathOverride()
 {
     static QString path;
     return path;
-}
-
-// Some writers pad a JPEG with zeros after its end-of-image marker.
-bool jpegEndsWithEndOfImage(const QByteArray &data)
-{
-    qsizetype end = data.size();
-    while (end > 0 && data[end - 1] == '\0')
-        --end;
-    return end >= 4 && uchar(data[end - 2]) == 0xFF && uchar(data[end - 1]) == 0xD9;
 }
 
 // The executable's folder as the file system names it. The name need not be UTF-8, and a QString would not carry
@@ -101,30 +94,37 @@ void App::setPathForTesting(const QString &path)
 QImage LoadPicture(const QString &path, QSize toFill)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
-    const QByteArray native = nativeFileName(fullPath);
-    struct stat status;
-    if (::stat(native.constData(), &status) != 0)
+    const auto refuse = [&fullPath](int number, const QString &description, const QString &reason) {
+        return RuntimeError(number, description, fullPath + QStringLiteral(" (") + reason + u')');
+    };
+    const RegularFile file = readRegularFile(nativeFileName(fullPath), MaxPictureFileBytes);
+    switch (file.problem) {
+    case RegularFile::None:
+        break;
+    case RegularFile::NotFound:
         throw RuntimeError(RuntimeError::FileNotFound, QStringLiteral("File not found"), fullPath);
-    if (S_ISDIR(status.st_mode))
-        throw RuntimeError(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"),
-                           fullPath + QStringLiteral(" (a folder, not a picture file)"));
+    case RegularFile::NotRegular:
+        if (file.isFolder)
+            throw refuse(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"),
+                         QStringLiteral("a folder, not a picture file"));
+        throw refuse(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"), file.reason);
+    case RegularFile::TooLarge:
+        throw refuse(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"), file.reason);
+    default:
+        throw refuse(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"), file.reason);
+    }
 
-    const int descriptor = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0)
-        throw RuntimeError(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"),
-                           fullPath + QStringLiteral(" (") + QString::fromLocal8Bit(std::strerror(errno)) + u')');
-    QFile file;
-    file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-
-    QByteArray data = file.readAll();
+    QByteArray data = file.data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
+    // The reader forgets the size and the format once a read has failed.
+    const QSize full = reader.size();
+    const QImage::Format format = reader.imageFormat();
     // libjpeg reduces by whole halves in its inverse DCT, at a fraction of the cost, whatever the sides; Qt scales
     // the odd pixel that remains. Other readers scale afterwards.
-    QSize decoded = reader.size();
+    QSize decoded = full;
     if (!toFill.isEmpty() && reader.format() == "jpeg") {
-        const QSize full = reader.size();
         int reduction = 1;
         while (reduction < 8 && full.width() / (2 * reduction) >= toFill.width()
                && full.height() / (2 * reduction) >= toFill.height())
@@ -136,20 +136,20 @@ QImage LoadPicture(const QString &path, QSize toFill)
     }
     QImage picture = reader.read();
     if (picture.isNull()) {
-        const qint64 bytes = qint64(decoded.width()) * decoded.height() * 4;
+        const int bitsPerPixel = format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
+        const qint64 bytes = qint64(decoded.width()) * decoded.height() * bitsPerPixel / 8;
         const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
         const QString reason = decoded.isValid() && limit > 0 && bytes > limit
                                    ? QStringLiteral("the picture is too large: %1 × %2 pixels")
-                                         .arg(reader.size().width())
-                                         .arg(reader.size().height())
+                                         .arg(full.width())
+                                         .arg(full.height())
                                    : reader.errorString();
-        throw RuntimeError(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"),
-                           fullPath + QStringLiteral(" (") + reason + u')');
+        throw refuse(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"), reason);
     }
-    // Qt's reader fills the rows missing from a cut-short JPEG with grey and reports success.
-    if (data.startsWith("\xFF\xD8") && !jpegEndsWithEndOfImage(data))
-        throw RuntimeError(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"),
-                           fullPath + QStringLiteral(" (the file is truncated)"));
+    // Qt's readers fill what is missing from a cut-short JPEG, GIF or BMP and report success.
+    if (!pictureIsComplete(data))
+        throw refuse(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"),
+                     QStringLiteral("the file is truncated"));
     return picture;
 }
 

@@ -17,6 +17,8 @@
 void CaptionButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
+    // A painter takes the application's direction, not the widget's: the caption reads left to right as designed.
+    painter.setLayoutDirection(layoutDirection());
     QStyleOptionButton option;
     initStyleOption(&option);
     const QString caption = option.text;
@@ -124,8 +126,8 @@ PresentationBox::PresentationBox(const QString &objectClass, const QString &sour
 
 QString PresentationBox::findDocument() const
 {
-    if (QFileInfo(m_sourcePath).isFile())
-        return m_sourcePath;
+    // Only beside the program, by its file name: the design's path is a Windows path, which read here would name a
+    // file of that odd name in whatever folder the program was started from.
     const QString besideProgram = App::Path() + u'/' + documentFileName(m_sourcePath);
     if (QFileInfo(besideProgram).isFile())
         return besideProgram;
@@ -153,6 +155,7 @@ void PresentationBox::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
+    painter.setLayoutDirection(layoutDirection());
     const QRect area = contentsRect().adjusted(4, 4, -4, -4);
     painter.setClipRect(area);
     QFont bold = font();
@@ -179,6 +182,10 @@ void PresentationBox::mouseDoubleClickEvent(QMouseEvent *event)
 
 void PresentationBox::keyPressEvent(QKeyEvent *event)
 {
+    // A held key opens the document once, as a held key presses a button once.
+    if (event->isAutoRepeat()
+        && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space))
+        return;
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
         openDocument();
     else

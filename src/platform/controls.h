@@ -48,7 +48,7 @@ public:
     PresentationBox(const QString &objectClass, const QString &sourcePath, QWidget *parent = nullptr);
 
     const QString &sourcePath() const { return m_sourcePath; }
-    // The linked path itself, or a file of the same name beside the program.
+    // A file of the linked document's name beside the program, or nothing.
     QString findDocument() const;
     // Opens the document, or tells the user that it is not present.
     void openDocument();

@@ -6,6 +6,7 @@
 #include "event_procedure.h"
 #include "forms.h"
 #include "text_box.h"
+#include "window_bounds.h"
 #include "core/runtime_error.h"
 
 #include <QApplication>
@@ -98,15 +99,12 @@ Form::Form(FormDesign design)
     setWindowTitle(m_design.caption);
     setAttribute(Qt::WA_StaticContents);
     setFont(fontFromDesign(FontDesign{}));
+    // The layout is fixed design data, left to right whatever the application's direction (Qt's -reverse).
+    setLayoutDirection(Qt::LeftToRight);
     resize(twipsToPixels(QRect(0, 0, m_design.clientWidth, m_design.clientHeight)).size());
-    // Larger than the screens can show, a window would only cost memory: Qt keeps a backing image of its size.
-    const auto boundByScreens = [this] {
-        if (const QSize desktop = largestDesktop(); !desktop.isEmpty())
-            setMaximumSize(desktop.expandedTo(size()));
-    };
-    boundByScreens();
-    connect(qApp, &QGuiApplication::screenAdded, this, boundByScreens);
-    connect(qApp, &QGuiApplication::screenRemoved, this, boundByScreens);
+    holdWindowsToScreens();
+    if (const QSize largest = windowBound(size()); !largest.isEmpty())
+        setMaximumSize(largest);
 
     std::vector<std::pair<int, QWidget *>> tabOrder;
     for (const ControlDesign &control : m_design.controls) {
@@ -379,6 +377,8 @@ void Form::paintControl(QPainter &painter, const PaintedControl &control) const
 void Form::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    // A painter takes the application's direction (Qt's -reverse), not the window's: labels stay as designed.
+    painter.setLayoutDirection(layoutDirection());
     painter.setClipRegion(event->region());
     // Lines and images lie beneath what is drawn, so a figure drawn along a line control stays in sight; labels,
     // like the windowed controls, cover it.
@@ -401,13 +401,14 @@ void Form::closeEvent(QCloseEvent *event)
     Forms::unload(this);
 }
 
+void Form::showEvent(QShowEvent *event)
+{
+    m_seen = true;
+    QWidget::showEvent(event);
+}
+
 void Form::resizeEvent(QResizeEvent *event)
 {
-    // Without a window manager nothing holds a window to its maximum size.
-    if (const QSize bounded = event->size().boundedTo(maximumSize()); bounded != event->size()) {
-        resize(bounded);
-        return;
-    }
     if (!m_surface.isNull())
         prepareSurface();
     QWidget::resizeEvent(event);

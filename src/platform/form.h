@@ -31,6 +31,8 @@ public:
     void Show();
     // Out of sight but still loaded: its texts stay.
     void Hide();
+    // Shown at least once since it was loaded; a window loaded only by another window's procedure has not been.
+    bool hasBeenSeen() const { return m_seen; }
 
     // The named control; a name the window does not have raises a runtime error.
     QLineEdit &textBox(QStringView controlName) const;
@@ -73,6 +75,7 @@ protected:
 
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -102,6 +105,7 @@ private:
     DrawingSurface m_surface;
     DrawingRecord m_record;
     int m_drawStyle = 0;
+    bool m_seen = false;
 };
 
 QFont fontFromDesign(const FontDesign &font);

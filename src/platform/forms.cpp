@@ -71,14 +71,22 @@ void Forms::unload(Form *form)
     }
     // Never leave the program running with no window the user can reach.
     const bool anyVisible = std::any_of(loaded.begin(), loaded.end(), [](const auto &e) { return e.second->isVisible(); });
-    if (!anyVisible) {
-        Form *toShow = loaded.front().second;
-        if (registry().startup) {
-            if (Form *startup = find(*registry().startup))
-                toShow = startup;
-        }
-        toShow->Show();
+    if (anyVisible)
+        return;
+    // A window that was hidden (the main window while the solver shows the view) comes back. One that the user never
+    // saw since it was loaded (a main window the user closed, loaded again by a figure button) is no reason to go on:
+    // the user closed the last window they had, and the program ends.
+    Form *toShow = nullptr;
+    for (const auto &[type, loadedForm] : loaded) {
+        if (loadedForm->hasBeenSeen() && (!toShow || (registry().startup && type == *registry().startup)))
+            toShow = loadedForm;
     }
+    if (toShow) {
+        toShow->Show();
+        return;
+    }
+    while (!loaded.empty())
+        unload(loaded.back().second);
 }
 
 void Forms::unloadAll()

@@ -10,6 +10,21 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include <utility>
+
+TextBox::TextBox(const QString &text, QWidget *parent) : QLineEdit(text, parent)
+{
+    // Text the program writes is shown from its beginning, as a freshly written box shows it: a long result such as
+    // "13  2.00000000000001" shows its hours, not its last digits. The user's own typing keeps its cursor; Qt tells
+    // of it (textEdited) before it tells of every change (textChanged).
+    setCursorPosition(0);
+    connect(this, &QLineEdit::textEdited, this, [this] { m_userEdit = true; });
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!std::exchange(m_userEdit, false))
+            setCursorPosition(0);
+    });
+}
+
 QString TextBox::singleLine(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
@@ -38,8 +53,12 @@ bool TextBox::fits(qsizetype insertedLength)
 void TextBox::insertChecked(const QString &text)
 {
     const QString line = singleLine(text);
-    if (fits(line.size()))
-        insert(line);
+    if (!fits(line.size()))
+        return;
+    // The user's paste or drop: the cursor stays after what was put in.
+    m_userEdit = true;
+    insert(line);
+    m_userEdit = false;
 }
 
 void TextBox::pasteChecked(QClipboard::Mode mode)

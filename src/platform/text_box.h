@@ -10,7 +10,7 @@ class TextBox : public QLineEdit
 {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    explicit TextBox(const QString &text, QWidget *parent = nullptr);
 
     // The text as a single line: each line break becomes one blank.
     static QString singleLine(QString text);
@@ -28,4 +28,6 @@ protected:
 
 private:
     bool fits(qsizetype insertedLength);
+
+    bool m_userEdit = false;
 };

@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: MIT
+#include "regular_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a named pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    return QStringLiteral("not a plain file");
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+struct Opened {
+    int descriptor = -1;
+    RegularFile result;
+};
+
+Opened openChecked(const QByteArray &nativeName, qint64 maxBytes)
+{
+    Opened opened;
+    RegularFile &result = opened.result;
+    // Without O_NONBLOCK, opening a named pipe waits for a writer that may never come.
+    const int descriptor = ::open(nativeName.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) {
+        const int error = errno;
+        result.problem = error == ENOENT ? RegularFile::NotFound : RegularFile::CannotOpen;
+        result.reason = systemReason(error);
+        return opened;
+    }
+    struct stat status;
+    if (::fstat(descriptor, &status) != 0) {
+        result.problem = RegularFile::CannotOpen;
+        result.reason = systemReason(errno);
+    } else if (!S_ISREG(status.st_mode)) {
+        result.problem = RegularFile::NotRegular;
+        result.isFolder = S_ISDIR(status.st_mode);
+        result.reason = kindOf(status.st_mode) + QStringLiteral(", not a regular file");
+    } else if (status.st_size > maxBytes) {
+        result.problem = RegularFile::TooLarge;
+        result.reason = QStringLiteral("the file is too large: %1, more than the %2 allowed")
+                            .arg(readableSize(status.st_size), readableSize(maxBytes));
+    } else {
+        // A regular file: reads block as usual from here on.
+        const int flags = ::fcntl(descriptor, F_GETFL);
+        if (flags != -1)
+            ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK);
+        opened.descriptor = descriptor;
+        return opened;
+    }
+    ::close(descriptor);
+    return opened;
+}
+
+} // namespace
+
+RegularFile checkRegularFile(const QByteArray &nativeName, qint64 maxBytes)
+{
+    Opened opened = openChecked(nativeName, maxBytes);
+    if (opened.descriptor >= 0)
+        ::close(opened.descriptor);
+    return opened.result;
+}
+
+RegularFile readRegularFile(const QByteArray &nativeName, qint64 maxBytes)
+{
+    Opened opened = openChecked(nativeName, maxBytes);
+    if (opened.descriptor < 0)
+        return opened.result;
+    RegularFile &result = opened.result;
+    // The file may grow while it is read: never past the limit.
+    QByteArray &data = result.data;
+    qsizetype filled = 0;
+    for (;;) {
+        if (data.size() - filled < 65536)
+            data.resize(std::min<qint64>(std::max<qint64>(2 * data.size(), 65536), maxBytes + 1));
+        if (filled == data.size())
+            break;
+        const ssize_t count = ::read(opened.descriptor, data.data() + filled, data.size() - filled);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0) {
+            result.problem = RegularFile::ReadFailed;
+            result.reason = systemReason(errno);
+            break;
+        }
+        if (count == 0)
+            break;
+        filled += count;
+    }
+    ::close(opened.descriptor);
+    data.resize(filled);
+    if (result.problem == RegularFile::None && filled > maxBytes) {
+        result.problem = RegularFile::TooLarge;
+        result.reason = QStringLiteral("the file is too large: more than the %1 allowed").arg(readableSize(maxBytes));
+    }
+    if (result.problem != RegularFile::None)
+        data.clear();
+    return result;
+}
+
+QString readableSize(qint64 bytes)
+{
+    static constexpr const char *units[] = {"KiB", "MiB", "GiB", "TiB"};
+    if (bytes < 1024)
+        return QStringLiteral("%1 bytes").arg(bytes);
+    double value = double(bytes);
+    int unit = -1;
+    while (value >= 1024 && unit < 3) {
+        value /= 1024;
+        ++unit;
+    }
+    return QStringLiteral("%1 %2").arg(QString::number(value, 'g', value < 10 ? 2 : 3), QLatin1String(units[unit]));
+}

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reading a file that anything may lie at: a named pipe, a device, a folder, a file of gigabytes. The file is opened
+// without waiting for a writer, checked on the opened descriptor (so nothing can be swapped in between), and read
+// only when it is a regular file no larger than the limit.
+struct RegularFile {
+    enum Problem { None, NotFound, CannotOpen, NotRegular, TooLarge, ReadFailed };
+    Problem problem = None;
+    // What went wrong, as a phrase for a message: "a named pipe, not a regular file".
+    QString reason;
+    QByteArray data;
+    bool isFolder = false;
+};
+
+RegularFile readRegularFile(const QByteArray &nativeName, qint64 maxBytes);
+// Only checks: opens, looks at the descriptor, reads nothing. For a file that another part (Qt) reads afterwards.
+RegularFile checkRegularFile(const QByteArray &nativeName, qint64 maxBytes);
+
+// "12.5 MiB", "3 GiB", "640 bytes": a size for the user to read.
+QString readableSize(qint64 bytes);

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#include "window_bounds.h"
+
+#include "drawing_surface.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QEvent>
+#include <QWidget>
+
+namespace {
+
+constexpr char firstSizeProperty[] = "astrolabeFirstSize";
+
+void bound(QWidget &window)
+{
+    QVariant first = window.property(firstSizeProperty);
+    if (!first.isValid()) {
+        first = window.size();
+        window.setProperty(firstSizeProperty, first);
+    }
+    if (const QSize largest = windowBound(first.toSize()); !largest.isEmpty())
+        window.setMaximumSize(largest.expandedTo(window.minimumSize()));
+}
+
+class WindowBounds : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Polish && event->type() != QEvent::Resize)
+            return false;
+        auto *window = qobject_cast<QWidget *>(watched);
+        if (!window || !window->isWindow())
+            return false;
+        if (event->type() == QEvent::Polish) {
+            bound(*window);
+            return false;
+        }
+        // Without a window manager nothing holds a window to its maximum size: the oversized resize is replaced by
+        // one within bounds.
+        // The widget's own size: the event may carry the window's size from before.
+        const QSize size = window->size();
+        if (const QSize bounded = size.boundedTo(window->maximumSize()); bounded != size) {
+            window->resize(bounded);
+            return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+QSize windowBound(QSize firstSize)
+{
+    const QSize desktop = largestDesktop();
+    return desktop.isEmpty() ? QSize() : desktop.expandedTo(firstSize);
+}
+
+void holdWindowsToScreens()
+{
+    static WindowBounds *filter = nullptr;
+    if (filter || !qApp)
+        return;
+    filter = new WindowBounds(qApp);
+    qApp->installEventFilter(filter);
+    const auto boundAll = [] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->property(firstSizeProperty).isValid())
+                bound(*window);
+        }
+    };
+    QObject::connect(qApp, &QGuiApplication::screenAdded, filter, boundAll);
+    QObject::connect(qApp, &QGuiApplication::screenRemoved, filter, boundAll);
+}

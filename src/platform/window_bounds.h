@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QSize>
+
+// Holds every top-level window of the application (the two windows, the Help window, dialogs and message boxes) to
+// the largest desktop: larger than the screens can show, a window only costs memory, as Qt keeps a backing image of
+// its size. A window is never made smaller than it first was. Installs itself once; later calls do nothing.
+void holdWindowsToScreens();
+
+// The largest size a top-level window of that first size may take, or an empty size when no screen is known.
+QSize windowBound(QSize firstSize);
