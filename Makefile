@@ -9,7 +9,7 @@ CTEST_TIMEOUT ?= 300
 PREFIX ?= /usr/local
 
 # Everything the build, the tests and the program need, from Debian's packages.
-PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev \
+PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libqt6svg6 libgl-dev \
             fonts-liberation2 xvfb xauth x11-utils imagemagick desktop-file-utils appstream \
             dpkg-dev file lintian
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "event_procedure.h"
 
+#include "accessibility.h"
 #include "app.h"
 #include "core/runtime_error.h"
 
@@ -40,6 +41,7 @@ void showUserMessage(const UserMessage &message)
 void runEventProcedure(const QString &procedureName, const std::function<void()> &procedure, const QString &control)
 {
     const auto show = [&](const RuntimeError &error) {
+        Accessibility::withdraw();
         showUserMessage({MessageKind::Error, App::Title(), error.message(procedureName, control), error.number(),
                          procedureName});
     };
