@@ -6,7 +6,6 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QPointer>
 #include <QVariant>
 
 namespace {
@@ -37,6 +36,27 @@ public:
     }
 };
 
+// An invisible child of a window whose only work is to be shown with the words to tell: a screen reader speaks a
+// notification as it appears, wherever the focus is.
+class Announcer : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Announcer(QWidget *window) : QWidget(window)
+    {
+        setObjectName(QStringLiteral("announcer"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 1, 1);
+    }
+};
+
+class AnnouncerAccessible : public QAccessibleWidget
+{
+public:
+    explicit AnnouncerAccessible(QWidget *widget) : QAccessibleWidget(widget, QAccessible::Notification) {}
+};
+
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
@@ -47,22 +67,11 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
         return nullptr;
     if (qobject_cast<Form *>(widget) && widget->isWindow())
         return new QAccessibleWidget(widget, QAccessible::Window);
+    if (qobject_cast<Announcer *>(widget))
+        return new AnnouncerAccessible(widget);
     if (qobject_cast<PictureBox *>(widget) || qobject_cast<PresentationBox *>(widget))
         return new PressableBox(widget, QAccessible::Button);
     return nullptr;
-}
-
-void setDescription(QWidget &control, const QString &description)
-{
-    // Cleared first, so the same words said twice are still a change.
-    control.setAccessibleDescription(QString());
-    control.setAccessibleDescription(description);
-}
-
-QPointer<QWidget> &lastAnnounced()
-{
-    static QPointer<QWidget> control;
-    return control;
 }
 
 } // namespace
@@ -80,24 +89,28 @@ void install()
 
 void announce(QWidget &pressed, const QString &words)
 {
-    QWidget *focus = QApplication::focusWidget();
-    QWidget &control = focus && focus->window() == pressed.window() ? *focus : pressed;
-    if (!control.property(OwnDescription).isValid())
-        control.setProperty(OwnDescription, control.accessibleDescription());
-    if (lastAnnounced() != &control)
-        withdraw();
-    const QString own = control.property(OwnDescription).toString();
-    setDescription(control, own.isEmpty() ? words : words + QStringLiteral(". ") + own);
-    lastAnnounced() = &control;
+    QWidget *window = pressed.window();
+    auto *announcer = window->findChild<Announcer *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!announcer)
+        announcer = new Announcer(window);
+    // Shown again each time, so that the same words said twice are heard twice.
+    announcer->hide();
+    announcer->setAccessibleName(words);
+    announcer->show();
 }
 
-void withdraw()
+QString lastAnnouncement(const QWidget &window)
 {
-    QWidget *control = lastAnnounced();
-    if (!control)
-        return;
-    lastAnnounced() = nullptr;
-    control->setAccessibleDescription(control->property(OwnDescription).toString());
+    const auto *announcer = window.findChild<Announcer *>(QString(), Qt::FindDirectChildrenOnly);
+    return announcer && announcer->isVisible() ? announcer->accessibleName() : QString();
+}
+
+void withdraw(QWidget &window)
+{
+    if (auto *announcer = window.findChild<Announcer *>(QString(), Qt::FindDirectChildrenOnly))
+        announcer->hide();
 }
 
 } // namespace Accessibility
+
+#include "accessibility.moc"

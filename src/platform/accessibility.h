@@ -12,12 +12,12 @@ namespace Accessibility {
 // Installs the roles and actions above; idempotent.
 void install();
 
-// Tells a screen reader the result of what the user just did, without moving the focus. Screen readers speak a
-// change of the focused control's description (a change elsewhere is silent), so the words go to the focused control
-// of the pressed control's window, the pressed control itself when the focus is elsewhere. A control that has a
-// description of its own keeps it after the words.
+// Tells a screen reader the result of what the user just did, wherever the focus is, without moving it: the words
+// appear as a notification of the pressed control's window, which a screen reader speaks as it appears.
 void announce(QWidget &pressed, const QString &words);
-// The words of the last announcement are taken back, so that a result that no longer holds is not read later.
-void withdraw();
+// The words of the window's last announcement, empty once withdrawn.
+QString lastAnnouncement(const QWidget &window);
+// Takes the window's last announcement back, so that a result that no longer holds is not read later.
+void withdraw(QWidget &window);
 
 } // namespace Accessibility

@@ -41,7 +41,8 @@ void showUserMessage(const UserMessage &message)
 void runEventProcedure(const QString &procedureName, const std::function<void()> &procedure, const QString &control)
 {
     const auto show = [&](const RuntimeError &error) {
-        Accessibility::withdraw();
+        if (QWidget *window = QApplication::activeWindow())
+            Accessibility::withdraw(*window);
         showUserMessage({MessageKind::Error, App::Title(), error.message(procedureName, control), error.number(),
                          procedureName});
     };
