@@ -2,12 +2,18 @@
 // What the keyboard and a screen reader meet: the Tab order of each window and what each control is called.
 #include "geometric_view/form3.h"
 #include "main_window/form1.h"
+#include "platform/accessibility.h"
+#include "platform/controls.h"
 #include "platform/forms.h"
 #include "test_support.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QLineEdit>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -51,6 +57,14 @@ private slots:
     void shiftTabGoesBackFromTheFirstField();
     void everyWindowedControlHasAName_data();
     void everyWindowedControlHasAName();
+    void resultsAreToldInWords_data();
+    void resultsAreToldInWords();
+    void returnInAQuantityFieldSolves_data();
+    void returnInAQuantityFieldSolves();
+    void rolesAndActions_data();
+    void rolesAndActions();
+    void focusMarkStandsOut_data();
+    void focusMarkStandsOut();
 };
 
 void TestAccessibility::tabWalk_data()
@@ -165,6 +179,164 @@ void TestAccessibility::everyWindowedControlHasAName()
         QCOMPARE(name, name.simplified());
     }
     QCOMPARE(windowed, window == u"Form1" ? 15 : 6);
+}
+
+void TestAccessibility::resultsAreToldInWords_data()
+{
+    QTest::addColumn<QString>("sun");
+    QTest::addColumn<QString>("moon");
+    QTest::addColumn<QString>("phase");
+    QTest::addColumn<QStringList>("presses"); // "Form1.Command1", "Form3.Command2", ...
+    QTest::addColumn<QString>("told");
+    QTest::addColumn<QString>("viewDescription"); // its end; empty when the view is not opened
+
+    const QString nothing = QStringLiteral("Nothing drawn yet.");
+    QTest::newRow("the Moon") << u"30"_s << u""_s << u"5"_s << QStringList{u"Form1.Command1"_s} << u"Moon 325"_s << u""_s;
+    QTest::newRow("the Sun") << u""_s << u"120"_s << u"21"_s << QStringList{u"Form1.Command1"_s} << u"Sun 390"_s
+                             << u""_s;
+    QTest::newRow("the phase") << u"30"_s << u"120"_s << u""_s << QStringList{u"Form1.Command1"_s} << u"Phase 21"_s
+                               << u""_s;
+    QTest::newRow("whole hour") << u"30"_s << u""_s << u""_s << QStringList{u"Form1.Command4"_s}
+                                << u"Solar hour 14"_s << u""_s;
+    QTest::newRow("hour and minutes") << u"37.5"_s << u""_s << u""_s << QStringList{u"Form1.Command4"_s}
+                                      << u"Solar hour 14 30"_s << u""_s;
+    QTest::newRow("view opened") << u"30"_s << u"325"_s << u""_s << QStringList{u"Form1.Command3"_s} << u""_s << nothing;
+    QTest::newRow("Moon's line") << u"30"_s << u"325"_s << u""_s
+                                 << QStringList{u"Form1.Command3"_s, u"Form3.Command1"_s}
+                                 << u"Drawn: the Moon's line at 325 degrees, green"_s
+                                 << u"Drawn: the Moon's line at 325 degrees, green."_s;
+    QTest::newRow("each figure once, in order") << u"-30"_s << u"325"_s << u""_s
+        << QStringList{u"Form1.Command3"_s, u"Form3.Command2"_s, u"Form3.Command3"_s, u"Form3.Command2"_s}
+        << u"Drawn: the Sun's line at -30 degrees, red"_s
+        << u"Drawn: the Sun's line at -30 degrees, red; the ring of the 28 days of the Moon's month."_s;
+}
+
+// A screen reader hears the result of each press in words, and the view says what it shows.
+void TestAccessibility::resultsAreToldInWords()
+{
+    QFETCH(QString, sun);
+    QFETCH(QString, moon);
+    QFETCH(QString, phase);
+    QFETCH(QStringList, presses);
+    QFETCH(QString, told);
+    QFETCH(QString, viewDescription);
+
+    Form1 &main = static_cast<Form1 &>(openWindow(QStringLiteral("Form1")));
+    main.Text1().setText(sun);
+    main.Text2().setText(moon);
+    main.Text3().setText(phase);
+    MessageRecorder recorder;
+    Form *last = &main;
+    for (const QString &press : presses) {
+        last = press.startsWith(u"Form1") ? static_cast<Form *>(&main) : &Forms::get<Form3>();
+        ::press(*last, press.section(u'.', 1));
+    }
+    QVERIFY(recorder.messages().empty());
+    QCOMPARE(Accessibility::lastAnnouncement(*last), told);
+    if (!viewDescription.isEmpty()) {
+        const QString description = spokenText(&Forms::get<Form3>(), QAccessible::Description);
+        QVERIFY2(description.endsWith(viewDescription), qPrintable(description));
+        QCOMPARE(Forms::get<Form3>().windowTitle(), u"Form3a"_s);
+    }
+}
+
+void TestAccessibility::returnInAQuantityFieldSolves_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Sun, Return") << u"Text1"_s << int(Qt::Key_Return);
+    QTest::newRow("Moon, keypad Enter") << u"Text2"_s << int(Qt::Key_Enter);
+    QTest::newRow("phase, Return") << u"Text3"_s << int(Qt::Key_Return);
+    QTest::newRow("formula, Return: nothing") << u"Text4"_s << int(Qt::Key_Return);
+}
+
+void TestAccessibility::returnInAQuantityFieldSolves()
+{
+    QFETCH(QString, field);
+    QFETCH(int, key);
+    Form1 &main = static_cast<Form1 &>(openWindow(QStringLiteral("Form1")));
+    main.Text1().setText(u"30"_s);
+    main.Text3().setText(u"5"_s);
+    QLineEdit &box = main.textBox(field);
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    const bool solves = field != u"Text4";
+    QCOMPARE(main.Text2().text(), solves ? u"325"_s : QString());
+    // The focus stays where the user typed.
+    QCOMPARE(QApplication::focusWidget(), &box);
+}
+
+void TestAccessibility::rolesAndActions_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control"); // empty: the window itself
+    QTest::addColumn<int>("role");
+    QTest::addColumn<bool>("pressable");
+    QTest::newRow("main window") << u"Form1"_s << u""_s << int(QAccessible::Window) << false;
+    QTest::newRow("view") << u"Form3"_s << u""_s << int(QAccessible::Window) << false;
+    QTest::newRow("reload box") << u"Form1"_s << u"Picture1"_s << int(QAccessible::Button) << true;
+    QTest::newRow("presentation box") << u"Form1"_s << u"OLE1"_s << int(QAccessible::Button) << true;
+    QTest::newRow("caption") << u"Form1"_s << u"Label6"_s << int(QAccessible::StaticText) << false;
+}
+
+void TestAccessibility::rolesAndActions()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    QFETCH(bool, pressable);
+    Form &form = openWindow(window);
+    QWidget *widget = control.isEmpty() ? &form : &form.windowedControl(control);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(int(accessible->role()), role);
+    QAccessibleActionInterface *actions = accessible->actionInterface();
+    QCOMPARE(actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction()), pressable);
+    if (control == u"Picture1") {
+        QSignalSpy clicked(widget, SIGNAL(clicked()));
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicked.size(), 1);
+    }
+}
+
+void TestAccessibility::focusMarkStandsOut_data()
+{
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("highlight");
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("mark");
+    QTest::newRow("light, blue highlight") << QColor(0xefefef) << QColor(0x308cc6) << QColor(Qt::black)
+                                           << QColor(0x308cc6);
+    QTest::newRow("light, pale highlight") << QColor(0xefefef) << QColor(0xc0d8f0) << QColor(Qt::black)
+                                           << QColor(Qt::black);
+    QTest::newRow("dark, pale highlight") << QColor(0x202020) << QColor(0xc0d8f0) << QColor(Qt::white)
+                                          << QColor(0xc0d8f0);
+    QTest::newRow("nothing stands out") << QColor(0x808080) << QColor(0x8a8a8a) << QColor(0x7a7a7a)
+                                        << QColor(Qt::black);
+}
+
+// A focus mark at least 2 pixels wide, at least 3:1 against the window, whatever the desktop's colours.
+void TestAccessibility::focusMarkStandsOut()
+{
+    QFETCH(QColor, window);
+    QFETCH(QColor, highlight);
+    QFETCH(QColor, text);
+    QFETCH(QColor, mark);
+    QPalette palette;
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::Highlight, highlight);
+    palette.setColor(QPalette::WindowText, text);
+    QCOMPARE(focusMarkColour(palette), mark);
+    QVERIFY(contrastRatio(mark, window) >= 3.0);
+
+    Form1 &main = static_cast<Form1 &>(openWindow(QStringLiteral("Form1")));
+    QWidget &button = main.windowedControl(u"Command1");
+    button.setPalette(palette);
+    button.setFocus();
+    const QImage image = button.grab().toImage();
+    for (const QPoint inside : {QPoint(1, image.height() / 2), QPoint(2, image.height() / 2),
+                                QPoint(image.width() / 2, image.height() - 3)})
+        QCOMPARE(image.pixelColor(inside), mark);
 }
 
 QTEST_MAIN(TestAccessibility)

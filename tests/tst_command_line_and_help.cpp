@@ -144,6 +144,9 @@ private slots:
 
     void f1OpensOneHelpWindow_data();
     void f1OpensOneHelpWindow();
+    void guideKeys_data();
+    void guideKeys();
+    void picturesAreDescribedInWords();
     void unreadableGuideIsNamed_data();
     void unreadableGuideIsNamed();
 };
@@ -398,6 +401,50 @@ void TestCommandLineAndHelp::f1OpensOneHelpWindow()
     QCOMPARE(Help::helpWindow(), help);
     QVERIFY(help->isVisible());
     QCOMPARE(helpWindowCount(), 1);
+}
+
+void TestCommandLineAndHelp::guideKeys_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<int>("pointsChange"); // -1: the guide closes
+    QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape) << -1;
+    QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W) << -1;
+    QTest::newRow("Ctrl+plus") << QKeySequence(Qt::CTRL | Qt::Key_Plus) << 2;
+    QTest::newRow("Ctrl+plus twice") << QKeySequence(Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Plus) << 4;
+    QTest::newRow("Ctrl+minus") << QKeySequence(Qt::CTRL | Qt::Key_Minus) << -2;
+    QTest::newRow("Ctrl+plus, then Ctrl+0") << QKeySequence(Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_0) << 0;
+}
+
+void TestCommandLineAndHelp::guideKeys()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(int, pointsChange);
+    QTest::keyClick(&openWindow(QStringLiteral("Form1")), Qt::Key_F1);
+    QTextBrowser *help = Help::helpWindow();
+    QVERIFY(help);
+    help->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    const qreal points = help->font().pointSizeF();
+    QTest::keySequence(help, keys);
+    if (pointsChange == -1) {
+        QVERIFY(!help->isVisible());
+        return;
+    }
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->font().pointSizeF(), points + pointsChange);
+}
+
+// A screen reader reads the guide's text: each picture's text alternative is part of it, in words.
+void TestCommandLineAndHelp::picturesAreDescribedInWords()
+{
+    QTest::keyClick(&openWindow(QStringLiteral("Form1")), Qt::Key_F1);
+    QTextBrowser *help = Help::helpWindow();
+    QVERIFY(help);
+    const QString text = help->document()->toPlainText();
+    for (const char *words : {"Picture: The main window after solving for the phase.",
+                              "Picture: Sun 30 and Moon 120 give the phase 21.",
+                              "Picture: The drawing window with the Moon's line, the Sun's line and the ring."})
+        QVERIFY2(text.contains(QLatin1String(words)), words);
 }
 
 void TestCommandLineAndHelp::unreadableGuideIsNamed_data()

@@ -1,0 +1,218 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""The program read through a real AT-SPI bus, as a screen reader reads it.
+
+    bus_test.py tree PROGRAM     the accessibility tree, read and pressed with pyatspi
+
+Each run starts its own X server, session bus and accessibility bus, so nothing of the desktop is touched. Exit
+code 77 (skipped) only when the bus cannot be started here.
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+MAIN_TITLE = "Dorlasco's astrolabe simulator"
+
+
+def skip(reason):
+    print(f"SKIP: {reason}")
+    sys.exit(SKIP)
+
+
+def fail(reason):
+    print(f"FAIL: {reason}")
+    sys.exit(1)
+
+
+def wait_for(what, check, seconds=20):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        result = check()
+        if result:
+            return result
+        time.sleep(0.1)
+    fail(f"waited {seconds} s for {what}")
+
+
+class Session:
+    """An X server, a private session bus and the accessibility bus on it."""
+
+    def __init__(self):
+        self.processes = []
+        self.work = tempfile.mkdtemp(prefix="astrolabe-bus-")
+        for tool in ("Xvfb", "dbus-daemon"):
+            if not shutil.which(tool):
+                skip(f"{tool} is not installed, no bus can be started")
+        launcher = "/usr/libexec/at-spi-bus-launcher"
+        if not os.path.exists(launcher):
+            skip("at-spi2-core's bus launcher is not installed")
+        env = os.environ
+        env.pop("QT_QPA_PLATFORM", None)
+        env.update(HOME=self.work, XDG_RUNTIME_DIR=self.work,
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   LC_ALL="C.UTF-8", QT_FONT_DPI="96", QT_SCALE_FACTOR="1")
+        read, write = os.pipe()
+        self.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1600x1000x24", "-nolisten", "tcp"],
+                   pass_fds=(write,))
+        os.close(write)
+        with os.fdopen(read) as display:
+            number = display.readline().strip()
+        if not number:
+            skip("the X server did not start")
+        env["DISPLAY"] = ":" + number
+        bus = self.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=subprocess.PIPE)
+        address = bus.stdout.readline().decode().strip()
+        if not address:
+            skip("the session bus did not start")
+        env["DBUS_SESSION_BUS_ADDRESS"] = address
+        self.start([launcher, "--launch-immediately"])
+        time.sleep(0.5)
+        if not self.a11y_bus_address():
+            skip("the accessibility bus did not start")
+
+    def a11y_bus_address(self):
+        for _ in range(50):
+            got = subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
+                                  "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+                                 capture_output=True, text=True)
+            if got.returncode == 0 and got.stdout.strip():
+                return got.stdout.strip()
+            time.sleep(0.1)
+        return None
+
+    def start(self, command, **options):
+        options.setdefault("stderr", subprocess.DEVNULL)
+        options.setdefault("stdin", subprocess.DEVNULL)
+        process = subprocess.Popen(command, **options)
+        self.processes.append(process)
+        return process
+
+    def close(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+        shutil.rmtree(self.work, ignore_errors=True)
+
+
+def program_log(session):
+    return os.path.join(session.work, "program.log")
+
+
+def start_program(session, program):
+    log = open(program_log(session), "w")
+    return session.start([program], stdout=log, stderr=subprocess.STDOUT)
+
+
+def tree_test(session, program):
+    import pyatspi
+
+    start_program(session, program)
+
+    def application():
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name == MAIN_TITLE:
+                return app
+        return None
+
+    app = wait_for("the program on the bus", application)
+    errors = []
+
+    def check(condition, what):
+        if not condition:
+            errors.append(what)
+
+    def frame(title):
+        return wait_for(f"the window {title}",
+                        lambda: next((w for w in app if w is not None and w.name == title), None))
+
+    def find(root, role, name):
+        return pyatspi.findDescendant(root, lambda o: o.getRoleName() == role and o.name == name)
+
+    def press(root, name):
+        button = find(root, "push button", name)
+        check(button is not None, f"a button {name!r}")
+        action = button.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        action.doAction(names.index("Press"))
+
+    def type_into(root, name, text):
+        field = find(root, "text", name)
+        field.queryEditableText().setTextContents(text)
+
+    def told(window, words):
+        def notification():
+            note = pyatspi.findDescendant(window, lambda o: o.getRoleName() == "notification")
+            return note is not None and note.name == words \
+                and note.getState().contains(pyatspi.STATE_SHOWING)
+        return wait_for(f"the words {words!r}", notification, 5)
+
+    main = frame(MAIN_TITLE)
+    check(main.getRoleName() == "frame", f"the main window is a frame, not {main.getRoleName()}")
+
+    # Every caption is in the tree, in the order of the screen: top to bottom, then left to right.
+    captions = [c.name for c in main if c.getRoleName() == "label" and c.name]
+    for caption in ("South", "East", "West", "North", "Dorlasco's Astrolabe simulator",
+                    "Connect the Position of the Sun, the Position of the Moon, the Phase of the Moon",
+                    "Day of the Moon's month: after the new Moon", "solar hour", "Algebric formula used"):
+        check(caption in captions, f"the caption {caption!r} in the tree")
+    tops = [c.queryComponent().getExtents(pyatspi.WINDOW_COORDS).y for c in main]
+    # A label partly under a field comes just before it, a few pixels lower.
+    check(all(b >= a - 20 for a, b in zip(tops, tops[1:])),
+          f"the tree in screen order, tops {tops}")
+
+    # The boxes that act on a press are buttons with a press action, not frames.
+    for name in ("Reload the plate picture",
+                 "Click here to see a 15' PowerPointPresentation in Italian language ( suggested)."):
+        box = find(main, "push button", name)
+        check(box is not None, f"{name!r} is a push button")
+        if box is not None:
+            action = box.queryAction()
+            check("Press" in [action.getName(i) for i in range(action.nActions)], f"{name!r} can be pressed")
+
+    # A result is told in words after each press, wherever the focus is.
+    type_into(main, "Position of the Sun in degrees", "30")
+    type_into(main, "Phase of the Moon (integer between 1 and 28 )", "5")
+    press(main, "Enter of two of these data and you will have, as result, the third data.")
+    told(main, "Moon 325")
+    press(main, "Read solar hour")
+    told(main, "Solar hour 14")
+
+    press(main, "See geometrical solution in astrolabe")
+    view = frame("Form3a")
+    check(view.getRoleName() == "frame", "the view is a frame")
+    check(view.description.endswith("Nothing drawn yet."), f"the view says nothing is drawn: {view.description!r}")
+    for button, words in (("Moon's line", "Drawn: the Moon's line at 325 degrees, green"),
+                          ("Sun's line", "Drawn: the Sun's line at 30 degrees, red"),
+                          ("Moon's Phase", "Drawn: the ring of the 28 days of the Moon's month")):
+        press(view, button)
+        told(view, words)
+    wait_for("the view's description of all three figures",
+             lambda: view.description.endswith("Drawn: the Moon's line at 325 degrees, green; the Sun's line at 30 "
+                                               "degrees, red; the ring of the 28 days of the Moon's month."), 5)
+    if errors:
+        fail("\n".join(errors))
+    print("PASS: the tree, roles, actions and the words told after each press")
+
+
+def main():
+    if len(sys.argv) != 3 or sys.argv[1] != "tree":
+        print(__doc__)
+        sys.exit(2)
+    session = Session()
+    try:
+        tree_test(session, sys.argv[2])
+    finally:
+        session.close()
+
+
+if __name__ == "__main__":
+    main()
