@@ -35,8 +35,10 @@ QString plainWords(const RuntimeError &error)
     case RuntimeError::Overflow:
         happened = tr("A number is too large to work with, or the arithmetic on it went beyond what the program "
                       "can count.");
-        next = tr("Nothing was changed: every field keeps its text. Type a smaller number and press the button "
-                  "again.");
+        // The solver has already emptied the solar-hour field, and a figure button its own box: only the answer
+        // is certain not to have been written.
+        next = tr("No answer was written: the field it would have gone to keeps its text. Type a smaller number "
+                  "and press the button again.");
         break;
     case RuntimeError::FileNotFound:
         happened = tr("The picture could not be loaded: the file is not there.");
