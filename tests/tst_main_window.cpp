@@ -113,6 +113,7 @@ private slots:
     void initTestCase() { quietOffscreenRaiseWarnings(); }
     void init() { resetProgramState(); }
     void cleanup() { resetProgramState(); }
+    void windowsCarryTheIcon();
 
     void windowedControls_data();
     void windowedControls();
@@ -202,6 +203,23 @@ void TestMainWindow::windowedControls()
     if (auto *box = qobject_cast<QLineEdit *>(control)) {
         QVERIFY(!box->isReadOnly());
         QCOMPARE(box->echoMode(), QLineEdit::Normal);
+    }
+}
+
+// Task bars draw the window's own icon: each window carries the astrolabe's, drawn, at the sizes they ask for.
+void TestMainWindow::windowsCarryTheIcon()
+{
+    for (const Form *window : std::initializer_list<const Form *>{&Forms::get<Form1>(), &Forms::get<Form3>()}) {
+        const QIcon icon = window->windowIcon();
+        for (const int size : {16, 32, 64}) {
+            const QImage picture = icon.pixmap(QSize(size, size)).toImage();
+            QCOMPARE(picture.size(), QSize(size, size));
+            int drawn = 0;
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x)
+                    drawn += qAlpha(picture.pixel(x, y)) > 128 ? 1 : 0;
+            QVERIFY2(drawn > size * size / 3, qPrintable(window->name() + u' ' + QString::number(size)));
+        }
     }
 }
 

@@ -10,7 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QImageReader>
+#include <QPixmap>
+#include <QResource>
 #include <QUtf8StringView>
 
 #include <cerrno>
@@ -81,8 +84,15 @@ QString App::Title()
 QIcon App::Icon()
 {
     // A static QIcon would outlive the application that its engine belongs to.
-    return QIcon::fromTheme(QStringLiteral("io.github.dorlasco.AstrolabeSimulator"),
-                            QIcon(QStringLiteral(":/icons/io.github.dorlasco.AstrolabeSimulator.svg")));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64}) {
+        // Raw pixels, stored uncompressed, rendered from the scalable icon during the build.
+        const QResource pixels(QStringLiteral(":/icons/%1.argb").arg(size));
+        if (pixels.isValid() && pixels.size() == qint64(size) * size * 4)
+            icon.addPixmap(QPixmap::fromImage(
+                QImage(pixels.data(), size, size, QImage::Format_ARGB32_Premultiplied)));
+    }
+    return icon;
 }
 
 QString App::Path()
