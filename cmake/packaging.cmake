@@ -24,7 +24,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/dorlasco/astrolabe-simulator)
-# The libraries come from dpkg-shlibdeps; the windows' text is drawn with the Liberation fonts.
+# The libraries come from dpkg-shlibdeps; the windows' text is drawn with the Liberation fonts, and Qt's SVG
+# plugin draws the windows' icon.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6svg6")
 include(CPack)

@@ -280,11 +280,15 @@ void TestFaults::hostileInput()
         const UserMessage &message = recorder.messages().front();
         QCOMPARE(message.kind, MessageKind::Error);
         QCOMPARE(message.errorNumber, error);
-        QVERIFY2(message.text.contains(u"Overflow"), qPrintable(message.text));
         QCOMPARE(message.procedure, button + u"_Click"_s);
-        // It names the button that stopped and the value it could not use.
-        QVERIFY2(message.text.contains(button + u"_Click (the button \""_s)
-                     && message.text.contains(u"could not be used"_s), qPrintable(message.text));
+        // In plain words it names the value it could not use and says what to do; the details name the error and
+        // the button that stopped.
+        QVERIFY2(message.text.contains(u"could not be used"_s) && message.text.contains(u"Type a smaller number"_s)
+                     && !message.text.contains(u"Run-time error"_s),
+                 qPrintable(message.text));
+        QVERIFY2(message.details.contains(u"Overflow"_s)
+                     && message.details.contains(button + u"_Click (the button \""_s),
+                 qPrintable(message.details));
     } else {
         QVERIFY2(recorder.messages().empty(), qPrintable(firstMessage(recorder)));
     }
@@ -309,7 +313,7 @@ void TestFaults::damagedPlatePicture_data()
     QTest::newRow("a folder") << u"folder"_s << int(RuntimeError::PathFileAccessError) << u"a folder"_s;
     QTest::newRow("unreadable") << u"unreadable"_s << int(RuntimeError::PathFileAccessError)
                                 << u"Permission denied"_s;
-    QTest::newRow("missing") << u"missing"_s << int(RuntimeError::FileNotFound) << u"File not found"_s;
+    QTest::newRow("missing") << u"missing"_s << int(RuntimeError::FileNotFound) << u"the file is not there"_s;
 }
 
 void TestFaults::damagedPlatePicture()

@@ -6,10 +6,12 @@
 #include "core/figure_geometry.h"
 #include "core/number_rules.h"
 #include "main_window/form1.h"
+#include "platform/accessibility.h"
 #include "platform/app.h"
 #include "platform/field_values.h"
 #include "platform/forms.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QScreen>
 
@@ -21,6 +23,7 @@ constexpr int DashDot = 3;
 
 Form3::Form3() : Form(layout())
 {
+    describeDrawing();
     onClick(u"Command1", &Form3::Command1_Click);
     onClick(u"Command2", &Form3::Command2_Click);
     onClick(u"Command3", &Form3::Command3_Click);
@@ -83,6 +86,20 @@ void Form3::drawPositionLine(double degrees, const QColor &color)
     Line(float(FigureCentre.x), float(FigureCentre.y), float(end.x), float(end.y), color);
 }
 
+// What the figure shows, in words, for a screen reader: the view's description, and what was just drawn told to
+// the button that drew it.
+void Form3::describeDrawing(QStringView pressed, const QString &figure)
+{
+    if (!figure.isEmpty() && !m_figures.contains(figure))
+        m_figures.append(figure);
+    QString description = tr("The astrolabe's geometric solution: a circle with its two axes.");
+    description += u' ';
+    description += m_figures.isEmpty() ? tr("Nothing drawn yet.") : tr("Drawn: %1.").arg(m_figures.join(u"; "));
+    setAccessibleDescription(description);
+    if (!pressed.isEmpty())
+        Accessibility::announce(button(pressed), tr("Drawn: %1").arg(figure));
+}
+
 void Form3::Command1_Click()
 {
     const QLineEdit &moonField = Forms::get<Form1>().Text2();
@@ -90,6 +107,7 @@ void Form3::Command1_Click()
         const double moon = readNumber(moonField.text());
         Text3().setText(numberText(moon));
         drawPositionLine(moon, QBColor(2));
+        describeDrawing(u"Command1", tr("the Moon's line at %1 degrees, green").arg(numberText(moon)));
     });
 }
 
@@ -100,6 +118,7 @@ void Form3::Command2_Click()
         const double sun = readNumber(sunField.text());
         Text1().setText(numberText(sun));
         drawPositionLine(sun, QBColor(12));
+        describeDrawing(u"Command2", tr("the Sun's line at %1 degrees, red").arg(numberText(sun)));
     });
 }
 
@@ -117,4 +136,5 @@ void Form3::Command3_Click()
         const float angle = phaseRingAngle(day);
         Circle(float(FigureCentre.x), float(FigureCentre.y), float(PhaseRingRadius), angle, -angle);
     }
+    describeDrawing(u"Command3", tr("the ring of the %1 days of the Moon's month").arg(DaysInRing));
 }

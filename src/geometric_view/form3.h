@@ -3,6 +3,8 @@
 
 #include "platform/form.h"
 
+#include <QStringList>
+
 class QLineEdit;
 
 // The geometric view: a circle with its two axes, onto which the buttons draw the Moon's line, the Sun's line and
@@ -34,6 +36,8 @@ private:
     void drawBaseFigure();
     void drawPositionLine(double degrees, const QColor &color);
     void placeBesideMainWindow();
+    void describeDrawing(QStringView pressed = {}, const QString &figure = {});
 
     bool m_placed = false;
+    QStringList m_figures; // in words, in the order first drawn
 };

@@ -9,11 +9,19 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QShortcut>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
 
 namespace {
 
 const QString builtInGuide = QStringLiteral(":/help/guide/index.html");
+constexpr qreal MinimumGuidePoints = 6;
+constexpr qreal MaximumGuidePoints = 40;
 
 QString &guideOverride()
 {
@@ -54,6 +62,53 @@ void reportUnreadableGuide(const QString &path, const QString &reason)
     showUserMessage({MessageKind::Error, App::Title(),
                      QCoreApplication::translate("Help", "The guide cannot be shown: %1\n\n%2")
                          .arg(reason, path)});
+}
+
+// Each picture's text alternative is written below it, so that it is read as words, by a screen reader too.
+void showTextAlternatives(QTextDocument &document)
+{
+    std::vector<std::pair<int, QString>> captions; // after the picture's position, in reverse order
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextImageFormat image = fragment.charFormat().toImageFormat();
+            const QString words = image.isValid() ? image.stringProperty(QTextFormat::ImageAltText) : QString();
+            if (!words.isEmpty())
+                captions.emplace_back(fragment.position() + fragment.length(), words);
+        }
+    }
+    std::reverse(captions.begin(), captions.end());
+    QTextCharFormat italic;
+    italic.setFontItalic(true);
+    for (const auto &[position, words] : captions) {
+        QTextCursor cursor(&document);
+        cursor.setPosition(position);
+        cursor.insertText(QString(QChar::LineSeparator), QTextCharFormat());
+        cursor.insertText(QCoreApplication::translate("Help", "Picture: %1.").arg(words), italic);
+    }
+}
+
+// Escape and Ctrl+W close the guide; Ctrl+plus, Ctrl+minus and Ctrl+0 make its text larger, smaller, as at first.
+void addReadingKeys(QTextBrowser &help)
+{
+    const auto key = [&help](const QKeySequence &sequence, auto action) {
+        auto *shortcut = new QShortcut(sequence, &help);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, &help, action);
+    };
+    key(QKeySequence(Qt::Key_Escape), [&help] { help.close(); });
+    key(QKeySequence::Close, [&help] { help.close(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_W), [&help] { help.close(); });
+    const qreal normal = help.font().pointSizeF();
+    const auto zoomTo = [&help](qreal points) {
+        QFont font = help.font();
+        font.setPointSizeF(std::clamp(points, MinimumGuidePoints, MaximumGuidePoints));
+        help.setFont(font);
+    };
+    key(QKeySequence::ZoomIn, [&help, zoomTo] { zoomTo(help.font().pointSizeF() + 2); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [&help, zoomTo] { zoomTo(help.font().pointSizeF() + 2); });
+    key(QKeySequence::ZoomOut, [&help, zoomTo] { zoomTo(help.font().pointSizeF() - 2); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_0), [zoomTo, normal] { zoomTo(normal); });
 }
 
 } // namespace
@@ -102,6 +157,8 @@ QTextBrowser *makeHelpWindow()
     font.setPointSizeF(10);
     help->setFont(font);
     help->setHtml(QString::fromUtf8(html));
+    showTextAlternatives(*help->document());
+    addReadingKeys(*help);
     help->resize(860, 760);
     return help;
 }

@@ -5,10 +5,12 @@
 #include "core/solar_hour.h"
 #include "core/solver.h"
 #include "geometric_view/form3.h"
+#include "platform/accessibility.h"
 #include "platform/app.h"
 #include "platform/field_values.h"
 #include "platform/forms.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 
 Form1::Form1() : Form(layout())
@@ -18,6 +20,9 @@ Form1::Form1() : Form(layout())
     onClick(u"Command3", &Form1::Command3_Click);
     onClick(u"Command4", &Form1::Command4_Click);
     onClick(u"Picture1", &Form1::Picture1_Click);
+    // Return or Enter in a quantity field solves, as the button does; the focus stays in the field.
+    for (QLineEdit *field : {&Text1(), &Text2(), &Text3()})
+        connect(field, &QLineEdit::returnPressed, this, [this] { button(u"Command1").click(); });
 }
 
 QString Form1::platePicturePath()
@@ -70,9 +75,14 @@ void Form1::Command1_Click()
                                                                         : Text3();
     resultField.setText(outcome.resultText);
     Text4().setText(outcome.formula);
+    const QString quantity = outcome.resultField == SolverField::Sun    ? tr("Sun")
+                             : outcome.resultField == SolverField::Moon ? tr("Moon")
+                                                                        : tr("Phase");
+    Accessibility::announce(button(u"Command1"), quantity + u' ' + outcome.resultText);
 }
 
 void Form1::Command4_Click()
 {
     Text5().setText(usingValuesOf({&Text1()}, [&] { return solarHourText(Text1().text()); }));
+    Accessibility::announce(button(u"Command4"), tr("Solar hour %1").arg(Text5().text().simplified()));
 }

@@ -85,6 +85,13 @@ QString App::Title()
     return QStringLiteral("Dorlasco's astrolabe simulator");
 }
 
+QIcon App::Icon()
+{
+    // A static QIcon would outlive the application that its engine belongs to.
+    return QIcon::fromTheme(QStringLiteral("io.github.dorlasco.AstrolabeSimulator"),
+                            QIcon(QStringLiteral(":/icons/io.github.dorlasco.AstrolabeSimulator.svg")));
+}
+
 QString App::Path()
 {
     QString path = pathOverride().isEmpty() ? readableName(programFolderBytes()) : pathOverride();

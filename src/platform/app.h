@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
 namespace App {
 // The program's name: the main window's caption, the application's name and the title of its messages.
 QString Title();
+// The astrolabe icon: the installed one from the icon theme, else the copy built into the program.
+QIcon Icon();
 // The folder that holds the executable, without a separator at its end (links on the PATH resolved).
 QString Path();
 // Tests point the program folder elsewhere; an empty path restores the executable's folder.

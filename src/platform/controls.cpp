@@ -14,6 +14,36 @@
 #include <QStylePainter>
 #include <QUrl>
 
+#include <cmath>
+
+namespace {
+void drawFocusMark(const QWidget *widget, QPainter &painter, const QRect &area);
+} // namespace
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    // Relative luminance of sRGB colours, as the usual accessibility guidelines define it.
+    const auto luminance = [](const QColor &colour) {
+        const auto linear = [](double channel) {
+            return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor focusMarkColour(const QPalette &palette)
+{
+    const QColor window = palette.color(QPalette::Window);
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::WindowText}) {
+        if (contrastRatio(palette.color(role), window) >= MinimumFocusContrast)
+            return palette.color(role);
+    }
+    return window.lightnessF() > 0.5 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
 void CaptionButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
@@ -27,6 +57,10 @@ void CaptionButton::paintEvent(QPaintEvent *)
     painter.setClipRect(textArea);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    if (hasFocus()) {
+        painter.setClipping(false);
+        drawFocusMark(this, painter, rect().adjusted(1, 1, -1, -1));
+    }
 }
 
 namespace {
@@ -38,16 +72,18 @@ bool isReturnKey(const QKeyEvent &event)
     return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) && modifiers == Qt::NoModifier;
 }
 
-// The desktop style's mark of the keyboard focus, inside the given area.
-void drawFocusMark(QWidget *widget, QPainter &painter, const QRect &area)
+// The mark of the keyboard focus, FocusMarkWidth pixels wide along the inside of the given area.
+void drawFocusMark(const QWidget *widget, QPainter &painter, const QRect &area)
 {
-    QStyleOptionFocusRect option;
-    option.initFrom(widget);
-    // Styles may keep the mark for focus that came from the keyboard; these boxes show it however it came.
-    option.state |= QStyle::State_KeyboardFocusChange;
-    option.rect = area;
-    option.backgroundColor = widget->palette().color(QPalette::Window);
-    widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, widget);
+    painter.save();
+    QPen pen(focusMarkColour(widget->palette()), FocusMarkWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const qreal inset = FocusMarkWidth / 2.0;
+    painter.drawRect(QRectF(area).adjusted(inset, inset, -inset, -inset));
+    painter.restore();
 }
 
 } // namespace

@@ -4,6 +4,15 @@
 #include <QFrame>
 #include <QPushButton>
 
+// The keyboard focus is marked on the buttons and boxes by a frame this wide, in a colour that stands out from the
+// window by at least this contrast ratio: visible on a projector.
+inline constexpr int FocusMarkWidth = 2;
+inline constexpr double MinimumFocusContrast = 3.0;
+// The contrast ratio of two colours, 1 (the same) to 21 (black on white).
+double contrastRatio(const QColor &a, const QColor &b);
+// The palette's highlight colour when it stands out enough from the window, else its text colour, else black or white.
+QColor focusMarkColour(const QPalette &palette);
+
 // A button whose caption is centred and wrapped at blanks when it is wider than the button; what does not fit is
 // clipped.
 class CaptionButton : public QPushButton

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "event_procedure.h"
 
+#include "accessibility.h"
 #include "app.h"
 #include "core/runtime_error.h"
 
@@ -19,7 +20,42 @@ void showMessageBox(const UserMessage &message)
 {
     QMessageBox box(message.kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information,
                     message.title, message.text, QMessageBox::Ok, QApplication::activeWindow());
+    box.setDetailedText(message.details);
     box.exec();
+}
+
+// An error told in words a student understands: what happened, what was kept, what to do. The value or the file it
+// concerns is named as the error names it.
+QString plainWords(const RuntimeError &error)
+{
+    const auto tr = [](const char *text) { return QCoreApplication::translate("Message", text); };
+    QString happened;
+    QString next;
+    switch (error.number()) {
+    case RuntimeError::Overflow:
+        happened = tr("A number is too large to work with, or the arithmetic on it went beyond what the program "
+                      "can count.");
+        next = tr("Nothing was changed: every field keeps its text. Type a smaller number and press the button "
+                  "again.");
+        break;
+    case RuntimeError::FileNotFound:
+        happened = tr("The picture could not be loaded: the file is not there.");
+        next = tr("The picture already shown stays. Put a copy of the file in its place and try again.");
+        break;
+    case RuntimeError::PathFileAccessError:
+    case RuntimeError::InvalidPicture:
+        happened = tr("The picture could not be loaded.");
+        next = tr("The picture already shown stays. Put a good copy of the file in its place and try again.");
+        break;
+    default:
+        happened = tr("Something went wrong inside the program.");
+        next = tr("Nothing was changed, and the program goes on. If it happens again, please report it with the "
+                  "details.");
+    }
+    QString text = happened;
+    if (!error.concerns().isEmpty())
+        text += QStringLiteral("\n\n") + error.concerns();
+    return text + QStringLiteral("\n\n") + next;
 }
 
 } // namespace
@@ -40,8 +76,10 @@ void showUserMessage(const UserMessage &message)
 void runEventProcedure(const QString &procedureName, const std::function<void()> &procedure, const QString &control)
 {
     const auto show = [&](const RuntimeError &error) {
-        showUserMessage({MessageKind::Error, App::Title(), error.message(procedureName, control), error.number(),
-                         procedureName});
+        if (QWidget *window = QApplication::activeWindow())
+            Accessibility::withdraw(*window);
+        showUserMessage({MessageKind::Error, App::Title(), plainWords(error), error.number(), procedureName,
+                         error.message(procedureName, control)});
     };
     try {
         procedure();

@@ -20,6 +20,7 @@ struct UserMessage {
     QString text;
     int errorNumber = 0; // for errors
     QString procedure = {}; // the event procedure the error stopped
+    QString details = {}; // for errors: the error's number and text and the procedure, behind "Show Details…"
 };
 
 // Shows a message to the user: a modal message box unless a test has put a recorder in its place.

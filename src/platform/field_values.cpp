@@ -24,9 +24,10 @@ void raiseNamingValues(const RuntimeError &error, std::initializer_list<const QL
     }
     std::vector<std::pair<QString, QString>> values;
     for (const QLineEdit *box : unusable) {
-        QString name = box->window()->objectName() + u'.' + box->objectName();
-        if (!box->accessibleName().isEmpty())
-            name += QStringLiteral(" (%1)").arg(box->accessibleName());
+        // The field as the user sees it, by its caption; the control's name only where it has none.
+        const QString name = box->accessibleName().isEmpty()
+            ? box->window()->objectName() + u'.' + box->objectName()
+            : QStringLiteral("the field \"%1\"").arg(box->accessibleName());
         values.emplace_back(name, box->text());
     }
     throw RuntimeError(error.number(), error.description(), unusableValues(values));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form.h"
 
+#include "accessibility.h"
 #include "app.h"
 #include "controls.h"
 #include "event_procedure.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
@@ -94,8 +96,10 @@ Form::Form(FormDesign design)
     : m_design(std::move(design)), m_record(m_design.unitTwipsX, m_design.unitTwipsY)
 {
     installDesignFont();
+    Accessibility::install();
     setObjectName(m_design.name);
     setWindowTitle(m_design.caption);
+    setWindowIcon(App::Icon());
     setAttribute(Qt::WA_StaticContents);
     setFont(fontFromDesign(FontDesign{}));
     resize(twipsToPixels(QRect(0, 0, m_design.clientWidth, m_design.clientHeight)).size());
@@ -108,22 +112,33 @@ Form::Form(FormDesign design)
     connect(qApp, &QGuiApplication::screenAdded, this, boundByScreens);
     connect(qApp, &QGuiApplication::screenRemoved, this, boundByScreens);
 
-    std::vector<std::pair<int, QWidget *>> tabOrder;
+    // Labels and windowed controls are child widgets, made in the order a reader meets them on the screen (top to
+    // bottom, then left to right), which is also the order a screen reader walks them in. Images and lines are
+    // painted by the window, beneath what is drawn.
+    std::vector<const ControlDesign *> widgets;
     for (const ControlDesign &control : m_design.controls) {
-        switch (control.kind) {
-        case ControlKind::Label:
-        case ControlKind::Image:
-            m_painted.push_back({&control, twipsToPixels(control.box), fontFromDesign(control.font), {}, {}, true});
-            break;
-        case ControlKind::Line:
-            m_painted.push_back({&control, {}, {}, {}, {}, true});
-            break;
-        default: {
-            QWidget *widget = createWindowedControl(control);
-            m_windowed.emplace_back(control.name, widget);
-            if (control.tabIndex >= 0 && widget->focusPolicy() & Qt::TabFocus)
-                tabOrder.emplace_back(control.tabIndex, widget);
-        }
+        if (control.kind == ControlKind::Image || control.kind == ControlKind::Line)
+            m_painted.push_back({&control, twipsToPixels(control.box), {}, {}, true});
+        else
+            widgets.push_back(&control);
+    }
+    std::stable_sort(widgets.begin(), widgets.end(), [](const ControlDesign *a, const ControlDesign *b) {
+        return std::pair(a->box.top(), a->box.left()) < std::pair(b->box.top(), b->box.left());
+    });
+
+    std::vector<std::pair<int, QWidget *>> tabOrder;
+    for (const ControlDesign *control : widgets) {
+        QWidget *widget = control->kind == ControlKind::Label ? createLabel(*control) : createWindowedControl(*control);
+        m_windowed.emplace_back(control->name, widget);
+        if (control->tabIndex >= 0 && widget->focusPolicy() & Qt::TabFocus)
+            tabOrder.emplace_back(control->tabIndex, widget);
+    }
+    keepLabelsUnderWindowedControls();
+    for (const ControlDesign &control : m_design.controls) {
+        if (!control.labelledBy.isEmpty() && control.kind == ControlKind::TextBox) {
+            auto *label = qobject_cast<QLabel *>(&windowedControl(control.labelledBy));
+            if (label && !label->buddy())
+                label->setBuddy(&windowedControl(control.name));
         }
     }
 
@@ -136,6 +151,42 @@ Form::Form(FormDesign design)
 }
 
 Form::~Form() = default;
+
+QWidget *Form::createLabel(const ControlDesign &control)
+{
+    auto *label = new QLabel(control.caption, this);
+    label->setObjectName(control.name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setGeometry(twipsToPixels(control.box));
+    label->setFont(fontFromDesign(control.font));
+    if (control.color.isValid()) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, control.color);
+        label->setPalette(palette);
+    }
+    if (const QString spoken = control.caption.simplified(); spoken != control.caption)
+        label->setAccessibleName(spoken);
+    return label;
+}
+
+// A label that a windowed control covers in part stays beneath it, as the design draws it.
+void Form::keepLabelsUnderWindowedControls()
+{
+    for (auto it = m_windowed.begin(); it != m_windowed.end(); ++it) {
+        QWidget *label = it->second;
+        if (!qobject_cast<QLabel *>(label))
+            continue;
+        for (auto earlier = m_windowed.begin(); earlier != it; ++earlier) {
+            QWidget *control = earlier->second;
+            if (!qobject_cast<QLabel *>(control) && control->geometry().intersects(label->geometry())) {
+                label->stackUnder(control);
+                break;
+            }
+        }
+    }
+}
 
 QWidget *Form::createWindowedControl(const ControlDesign &control)
 {
@@ -361,16 +412,6 @@ void Form::paintControl(QPainter &painter, const PaintedControl &control) const
         painter.drawLine(twipsToPixels(design.ends.p1()), twipsToPixels(design.ends.p2()));
         break;
     }
-    case ControlKind::Label:
-        if (design.caption.isEmpty())
-            break;
-        painter.save();
-        painter.setClipRect(control.rect);
-        painter.setFont(control.font);
-        painter.setPen(design.color.isValid() ? design.color : palette().color(QPalette::WindowText));
-        painter.drawText(control.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, design.caption);
-        painter.restore();
-        break;
     default:
         break;
     }
@@ -381,18 +422,11 @@ void Form::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setClipRegion(event->region());
     // Lines and images lie beneath what is drawn, so a figure drawn along a line control stays in sight; labels,
-    // like the windowed controls, cover it.
-    const auto isLabel = [](const PaintedControl &control) { return control.design->kind == ControlKind::Label; };
-    for (const PaintedControl &control : m_painted) {
-        if (!isLabel(control))
-            paintControl(painter, control);
-    }
+    // like the windowed controls, are child widgets and cover it.
+    for (const PaintedControl &control : m_painted)
+        paintControl(painter, control);
     if (!m_surface.isNull())
         painter.drawImage(QPointF(0, 0), m_surface.image());
-    for (const PaintedControl &control : m_painted) {
-        if (isLabel(control))
-            paintControl(painter, control);
-    }
 }
 
 void Form::closeEvent(QCloseEvent *event)

@@ -14,9 +14,9 @@
 class QAbstractButton;
 class QLineEdit;
 
-// A window built from its design table. Text boxes, buttons, picture and presentation boxes are real widgets;
-// labels, lines and images are painted by the window itself, beneath them, together with what the program has
-// drawn, which covers lines and images and lies under labels. Each window class has one instance, kept by Forms.
+// A window built from its design table. Labels, text boxes, buttons, picture and presentation boxes are real
+// widgets; lines and images are painted by the window itself, beneath them, together with what the program has
+// drawn, which covers lines and images and lies under the widgets. Each window class has one instance, kept by Forms.
 class Form : public QWidget
 {
     Q_OBJECT
@@ -82,7 +82,6 @@ private:
     struct PaintedControl {
         const ControlDesign *design;
         QRect rect; // logical pixels
-        QFont font;
         qint64 pictureKey = 0; // images only: the cache key of the picture set, 0 for none
         QPixmap scaledPicture; // the picture at the box's device size, made when set; only this is kept
         bool visible = true;
@@ -90,6 +89,8 @@ private:
 
     void connectClick(QStringView controlName, std::function<void()> handler);
     QWidget *createWindowedControl(const ControlDesign &control);
+    QWidget *createLabel(const ControlDesign &control);
+    void keepLabelsUnderWindowedControls();
     PaintedControl &paintedControl(QStringView controlName, ControlKind kind);
     const PaintedControl *findPaintedControl(QStringView controlName) const;
     void paintControl(QPainter &painter, const PaintedControl &control) const;
@@ -98,7 +99,7 @@ private:
 
     FormDesign m_design;
     std::vector<PaintedControl> m_painted;
-    std::vector<std::pair<QString, QWidget *>> m_windowed;
+    std::vector<std::pair<QString, QWidget *>> m_windowed; // labels too, in screen order
     DrawingSurface m_surface;
     DrawingRecord m_record;
     int m_drawStyle = 0;
