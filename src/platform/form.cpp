@@ -564,6 +564,7 @@ void Form::setZoom(int percent)
     if (const QSize room = roomOnScreen(); !room.isEmpty())
         wanted = wanted.boundedTo(room);
     resize(wanted);
+    keepOnScreen();
     layOut();
     placeControls();
     redrawSurface();
@@ -593,6 +594,19 @@ QSize Form::roomOnScreen() const
     if (isVisible())
         room -= frameGeometry().size() - size();
     return room;
+}
+
+void Form::keepOnScreen()
+{
+    const QScreen *own = screen();
+    if (!isVisible() || !own)
+        return;
+    const QRect available = own->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int x = std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width()));
+    const int y = std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height()));
+    if (QPoint(x, y) != frame.topLeft())
+        move(x, y);
 }
 
 void Form::layOut()

@@ -123,6 +123,8 @@ private:
     QSize contentSize() const;
     // The most room the window may take on its screen, frame aside.
     QSize roomOnScreen() const;
+    // A window grown by the zoom moves back inside its screen, as far as it fits.
+    void keepOnScreen();
     QPixmap scaledPixmap(const QImage &picture, QSize logicalSize) const;
     void scalePicture(PaintedControl &image);
     QRect onWindow(QRect designed) const { return zoomed(designed).translated(-m_offset); }
