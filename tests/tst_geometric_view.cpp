@@ -337,6 +337,7 @@ void TestGeometricView::reopenAfterCloseLoadsAfresh()
     press(*view, u"Command2");
     QVERIFY(countColour(view->surface().image(), SunLightRed) > 0);
     const QImage baseAndLine = view->surface().image();
+    view->setZoom(200);
 
     view->close();
     QVERIFY(!Forms::isLoaded<Form3>());
@@ -347,6 +348,8 @@ void TestGeometricView::reopenAfterCloseLoadsAfresh()
     view = openViewFromMainWindow();
     QVERIFY(view);
     QCOMPARE(view->Text1().text(), QStringLiteral("75"));
+    QCOMPARE(view->zoom(), 100);
+    QCOMPARE(view->size(), QSize(312, 213));
     const QImage fresh = view->surface().image();
     QCOMPARE(countColour(fresh, SunLightRed), 0);
     QVERIFY(countColour(fresh, AxisRed) > 0);
