@@ -154,13 +154,11 @@ Form::Form(FormDesign design)
     if (!tabOrder.empty())
         tabOrder.front().second->setFocus();
 
-    for (const auto &[name, widget] : m_windowed)
+    for (const auto &[name, widget] : m_windowed) {
         m_placed.push_back({widget, widget->geometry(), widget->font()});
+        widget->installEventFilter(this);
+    }
     addZoomActions();
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now && isAncestorOf(now))
-            scrollIntoView(now);
-    });
     // On a small screen, or with large text or scaling, the window takes the room there is and scrolls.
     if (const QSize room = roomOnScreen(); !room.isEmpty())
         resize(size().boundedTo(room));
@@ -510,6 +508,14 @@ void Form::resizeEvent(QResizeEvent *event)
         prepareSurface();
     layOut();
     QWidget::resizeEvent(event);
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    // The keyboard's focus brings its control into sight; a click leaves the window where the user has it.
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason)
+        scrollIntoView(static_cast<QWidget *>(watched));
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form::wheelEvent(QWheelEvent *event)
