@@ -113,19 +113,22 @@ void setMainFields(const QString &sun, const QString &moon, const QString &phase
 }
 
 // A line from the centre toward the end: drawn all along in its colour, present at its end, absent past it and
-// behind the centre.
-void verifyPositionLine(const QImage &image, QPointF end, QRgb colour)
+// behind the centre. With a scale, the window is zoomed by it.
+void verifyPositionLine(const QImage &image, QPointF end, QRgb colour, double scale = 1)
 {
-    const QPointF d = end - Centre;
+    const QPointF centre = Centre * scale;
+    end *= scale;
+    const QPointF d = end - centre;
     const QPointF direction = d / std::hypot(d.x(), d.y());
-    const double coverage = coverageAlong(image, Centre, end, colour, 2);
+    const int reach = int(std::ceil(2 * scale));
+    const double coverage = coverageAlong(image, centre, end, colour, reach);
     QVERIFY2(coverage > 0.9, qPrintable(QStringLiteral("line covers %1 of the way to (%2, %3)")
                                             .arg(coverage)
                                             .arg(end.x())
                                             .arg(end.y())));
-    QVERIFY2(colourNear(image, end, colour, 3), "nothing of the line's colour at its end");
-    QVERIFY2(!colourNear(image, end + direction * 6, colour, 2), "the line runs past its end");
-    QVERIFY2(!colourNear(image, Centre - direction * 10, colour, 1), "the line runs behind the centre");
+    QVERIFY2(colourNear(image, end, colour, 3 * reach / 2), "nothing of the line's colour at its end");
+    QVERIFY2(!colourNear(image, end + direction * 6 * scale, colour, reach), "the line runs past its end");
+    QVERIFY2(!colourNear(image, centre - direction * 10 * scale, colour, reach / 2), "the line runs behind the centre");
 }
 
 // The view with Sun 30, Moon 325 and phase 5 copied in, and the Moon's and the Sun's lines drawn.
@@ -216,6 +219,9 @@ private slots:
     void copyTakesTheFigureOrTheSelection();
     void clearingLeavesTheBaseFigure_data();
     void clearingLeavesTheBaseFigure();
+    void zoomDrawsTheFigureAgain_data();
+    void zoomDrawsTheFigureAgain();
+    void zoomFromTheMenuAndBack();
 
 private:
     MessageRecorder m_messages;
@@ -331,6 +337,7 @@ void TestGeometricView::reopenAfterCloseLoadsAfresh()
     press(*view, u"Command2");
     QVERIFY(countColour(view->surface().image(), SunLightRed) > 0);
     const QImage baseAndLine = view->surface().image();
+    view->setZoom(200);
 
     view->close();
     QVERIFY(!Forms::isLoaded<Form3>());
@@ -341,6 +348,8 @@ void TestGeometricView::reopenAfterCloseLoadsAfresh()
     view = openViewFromMainWindow();
     QVERIFY(view);
     QCOMPARE(view->Text1().text(), QStringLiteral("75"));
+    QCOMPARE(view->zoom(), 100);
+    QCOMPARE(view->size(), QSize(312, 213));
     const QImage fresh = view->surface().image();
     QCOMPARE(countColour(fresh, SunLightRed), 0);
     QVERIFY(countColour(fresh, AxisRed) > 0);
@@ -745,6 +754,71 @@ void TestGeometricView::clearingLeavesTheBaseFigure()
     press(*view, u"Command2");
     verifyPositionLine(view->surface().image(), lineEndPixels(30), SunLightRed);
     QCOMPARE(view->drawing().operations().back().style, Qt::DashDotLine);
+}
+
+void TestGeometricView::zoomDrawsTheFigureAgain_data()
+{
+    QTest::addColumn<int>("zoom");
+
+    QTest::newRow("125%") << 125;
+    QTest::newRow("200%") << 200;
+    QTest::newRow("300%") << 300;
+}
+
+// Drawn again from the record at the zoom, not magnified: lines at the scaled places, one pixel of the zoom wide and
+// without smoothing, whether drawn before the zoom (the Sun's) or during it (the Moon's).
+void TestGeometricView::zoomDrawsTheFigureAgain()
+{
+    QFETCH(int, zoom);
+    const double scale = zoom / 100.0;
+    setMainFields(QStringLiteral("90"), QStringLiteral("325"));
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+    QVERIFY(showAndWait(*view));
+    press(*view, u"Command2");
+    view->setZoom(zoom);
+    press(*view, u"Command1");
+    QCOMPARE(view->size(), QSize(std::lround(312 * scale), std::lround(213 * scale)));
+
+    const QImage surface = view->surface().image();
+    verifyPositionLine(surface, lineEndPixels(325), MoonGreen, scale);
+    verifyPositionLine(surface, lineEndPixels(90), SunLightRed, scale);
+    int thickest = 0;
+    for (int x = int(165 * scale); x <= int(210 * scale); ++x) {
+        int rows = 0;
+        for (int y = int(88 * scale); y <= int(104 * scale); ++y)
+            rows += qAlpha(surface.pixel(x, y)) != 0 ? 1 : 0;
+        thickest = std::max(thickest, rows);
+    }
+    QCOMPARE_GE(thickest, int(std::floor(scale)));
+    QCOMPARE_LE(thickest, int(std::ceil(scale)));
+    for (int y = 0; y < surface.height(); ++y) {
+        for (int x = 0; x < surface.width(); ++x)
+            QVERIFY(qAlpha(surface.pixel(x, y)) == 0 || qAlpha(surface.pixel(x, y)) == 255);
+    }
+}
+
+// The context menu ends with the zoom, shortcuts shown; Ctrl+0 gives back the screen exactly as it was at 100%.
+void TestGeometricView::zoomFromTheMenuAndBack()
+{
+    Form3 *view = openWithBothLines();
+    QVERIFY(view);
+    press(*view, u"Command3");
+    QVERIFY(showAndWait(*view, ShownUntil::Active));
+    const QImage designed = view->grab().toImage();
+    const QList<QAction *> menu = view->actions();
+    QCOMPARE(menu.mid(menu.size() - 3), view->zoomActions());
+    QCOMPARE(view->zoomActions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Plus));
+    for (QAction *zoom : view->zoomActions())
+        QVERIFY(zoom->isShortcutVisibleInContextMenu());
+
+    view->zoomActions()[0]->trigger();
+    view->zoomActions()[0]->trigger();
+    view->zoomActions()[1]->trigger();
+    QCOMPARE(view->zoom(), 125);
+    QTest::keyClick(view, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(view->zoom(), 100);
+    QCOMPARE(view->grab().toImage(), designed);
 }
 
 QTEST_MAIN(TestGeometricView)

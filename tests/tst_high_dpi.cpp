@@ -5,6 +5,7 @@
 #include "main_window/form1.h"
 #include "platform/app.h"
 #include "platform/forms.h"
+#include "pixel_probes.h"
 #include "test_support.h"
 
 #include <QAbstractButton>
@@ -90,21 +91,30 @@ void TestHighDpi::controlsKeepTheirLogicalPlaces()
 void TestHighDpi::viewSurfaceIsAtDeviceResolution_data()
 {
     QTest::addColumn<bool>("shown");
+    QTest::addColumn<int>("zoom");
     // The view draws its base figure while loading, before it has ever been on the screen.
-    QTest::newRow("loaded, never shown") << false;
-    QTest::newRow("shown") << true;
+    QTest::newRow("loaded, never shown") << false << 100;
+    QTest::newRow("shown") << true << 100;
+    QTest::newRow("shown at 200%") << true << 200;
 }
 
 void TestHighDpi::viewSurfaceIsAtDeviceResolution()
 {
     QFETCH(bool, shown);
+    QFETCH(int, zoom);
     Form3 &view = Forms::get<Form3>();
     if (shown)
         QVERIFY(showAndWait(view));
+    view.setZoom(zoom);
     const QImage &surface = view.surface().image();
     QVERIFY(!surface.isNull());
     QCOMPARE(surface.devicePixelRatio(), Ratio);
-    QCOMPARE(surface.size(), QSize(312, 213) * Ratio);
+    QCOMPARE(surface.size(), QSize(312, 213) * zoom / 100 * Ratio);
+    // The base circle, drawn again at the zoom, on its radius of 70 logical pixels.
+    const QPointF centre = QPointF(152, 96) * zoom / 100 * Ratio;
+    const PixelTest black = isColour(qRgb(0, 0, 0));
+    QCOMPARE_GT(circleCoverage(surface, centre, 70 * zoom / 100 * Ratio, black), 0.6); // dash-dot
+    QCOMPARE(circleCoverage(surface, centre, 65 * zoom / 100 * Ratio, black), 0.0);
 }
 
 void TestHighDpi::figureLineIsAtMostTwoDevicePixelsThick()

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QLabel>
 #include <QtTest>
@@ -148,6 +150,12 @@ private slots:
     void presentationNotPresent_data();
     void presentationNotPresent();
     void presentationFoundBesideProgram();
+    void zoomKeysStayWithinBounds_data();
+    void zoomKeysStayWithinBounds();
+    void zoomScalesPlacesFontsAndPlate_data();
+    void zoomScalesPlacesFontsAndPlate();
+    void windowLargerThanTheScreenScrolls_data();
+    void windowLargerThanTheScreenScrolls();
 };
 
 void TestMainWindow::windowedControls_data()
@@ -783,6 +791,120 @@ void TestMainWindow::presentationFoundBesideProgram()
     const auto &box = static_cast<const PresentationBox &>(window.windowedControl(u"OLE1"));
     QCOMPARE(box.findDocument(), document);
     QVERIFY(recorder.messages().empty());
+}
+
+void TestMainWindow::zoomKeysStayWithinBounds_data()
+{
+    QTest::addColumn<QString>("keys"); // with Ctrl: + plus, = equals, - minus, 0 zero
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<bool>("asDesigned"); // the screen back to its pixels at 100%
+
+    QTest::newRow("plus") << "+" << 125 << false;
+    QTest::newRow("equals, as plus without Shift") << "==" << 150 << false;
+    QTest::newRow("no further than 300%") << "++++++++++" << 300 << false;
+    QTest::newRow("no smaller than 100%") << "-" << 100 << true;
+    QTest::newRow("in and out again") << "+++-" << 150 << false;
+    QTest::newRow("zero, from 300%") << "++++++++0" << 100 << true;
+}
+
+void TestMainWindow::zoomKeysStayWithinBounds()
+{
+    QFETCH(QString, keys);
+    QFETCH(int, zoom);
+    QFETCH(bool, asDesigned);
+    Form1 &form = shownMainWindow();
+    QVERIFY(showAndWait(form, ShownUntil::Active));
+    const QImage designed = screenOf(form);
+    const std::map<QChar, Qt::Key> keyOf = {{u'+', Qt::Key_Plus}, {u'=', Qt::Key_Equal}, {u'-', Qt::Key_Minus},
+                                            {u'0', Qt::Key_0}};
+    // Typed where the focus is, in the Sun's field, which takes none of them as text.
+    for (const QChar key : keys)
+        QTest::keyClick(&form.Text1(), keyOf.at(key), Qt::ControlModifier);
+    QCOMPARE(form.zoom(), zoom);
+    QCOMPARE(form.Text1().text(), QString());
+    if (asDesigned)
+        QCOMPARE(screenOf(form), designed);
+}
+
+void TestMainWindow::zoomScalesPlacesFontsAndPlate_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("place"); // at 150%: each edge of the designed place times 1.5, rounded
+
+    QTest::newRow("Sun field") << "Text1" << QRect(108, 756, 326, 50);
+    QTest::newRow("view button") << "Command3" << QRect(948, 888, 302, 128);
+    QTest::newRow("phase caption") << "Label13" << QRect(900, 720, 338, 38);
+    QTest::newRow("reload box") << "Picture1" << QRect(420, 1008, 42, 42);
+}
+
+void TestMainWindow::zoomScalesPlacesFontsAndPlate()
+{
+    QFETCH(QString, control);
+    QFETCH(QRect, place);
+    Form1 &form = shownMainWindow();
+    QVERIFY(showAndWait(form));
+    QWidget &widget = form.windowedControl(control);
+    const qreal designedPoints = widget.font().pointSizeF();
+    form.setZoom(150);
+    QCOMPARE(form.size(), QSize(1466, 1058));
+    QCOMPARE(widget.geometry(), place);
+    QCOMPARE(widget.font().pointSizeF(), designedPoints * 1.5);
+    QVERIFY(form.findChildren<QScrollBar *>().isEmpty()); // room enough on the screen
+
+    // The plate fills its box at 150%: compare its upper-left part, clear of the compass lines.
+    const QRect plateBox(276, 168, 314, 314);
+    const QImage plate = LoadPicture(Form1::platePicturePath()).convertToFormat(QImage::Format_RGB32);
+    const auto scaledTo = [&plate](int side) {
+        return plate.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    const QRect part(3, 3, 135, 135);
+    const QImage shown = screenOf(form).copy(part.translated(plateBox.topLeft()));
+    const double fromZoomed = meanDifference(shown, scaledTo(plateBox.width()).copy(part));
+    const double fromDesigned = meanDifference(shown, scaledTo(PlateBox.width()).copy(part));
+    QVERIFY2(fromZoomed < 8 && fromZoomed * 3 < fromDesigned,
+             qPrintable(QStringLiteral("mean difference from the plate at 150% %1, at 100% %2")
+                            .arg(fromZoomed)
+                            .arg(fromDesigned)));
+}
+
+void TestMainWindow::windowLargerThanTheScreenScrolls_data()
+{
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<QSize>("windowSize"); // as the zoom leaves it when invalid
+
+    QTest::newRow("zoomed past the screen") << 300 << QSize();
+    QTest::newRow("smaller than its content") << 100 << QSize(400, 300);
+}
+
+void TestMainWindow::windowLargerThanTheScreenScrolls()
+{
+    QFETCH(int, zoom);
+    QFETCH(QSize, windowSize);
+    Form1 &form = shownMainWindow();
+    QVERIFY(showAndWait(form, ShownUntil::Active));
+    QVERIFY(form.findChildren<QScrollBar *>().isEmpty());
+    form.setZoom(zoom);
+    if (windowSize.isValid())
+        form.resize(windowSize);
+    const QRect room = form.screen()->availableGeometry();
+    QVERIFY(room.contains(form.frameGeometry()));
+
+    const QList<QScrollBar *> bars = form.findChildren<QScrollBar *>();
+    QCOMPARE(bars.size(), 2);
+    // Made after every control: the order in which a screen reader walks the controls is unchanged.
+    QCOMPARE(form.children().mid(form.children().size() - 2), QObjectList(bars.begin(), bars.end()));
+    const QScrollBar *across = bars[0]->orientation() == Qt::Horizontal ? bars[0] : bars[1];
+    const QScrollBar *down = bars[0]->orientation() == Qt::Vertical ? bars[0] : bars[1];
+    QVERIFY(across->isVisible() && down->isVisible());
+    const QRect visible(0, 0, down->x(), across->y());
+
+    // The focus brings each control into sight, the last one in the window's lower-right part first.
+    for (const char16_t *name : {u"Command3", u"Text1", u"Picture1", u"OLE1", u"Command4"}) {
+        QWidget &control = form.windowedControl(name);
+        control.setFocus();
+        QVERIFY2(visible.contains(control.geometry()), qPrintable(QString::fromUtf16(name)));
+    }
+    QVERIFY(!form.scrollOffset().isNull());
 }
 
 QTEST_MAIN(TestMainWindow)

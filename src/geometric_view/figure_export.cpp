@@ -268,6 +268,13 @@ void addActions(Form3 &view)
     view.addAction(separator);
     add(QStringLiteral("C&lear figures"), QKeySequence(Qt::CTRL | Qt::Key_Delete), QStringLiteral("Clear"),
         [](Form3 &view) { view.clearFigures(); });
+    // The window's zoom, last in the menu.
+    for (QAction *zoom : view.zoomActions())
+        view.removeAction(zoom);
+    auto *beforeZoom = new QAction(&view);
+    beforeZoom->setSeparator(true);
+    view.addAction(beforeZoom);
+    view.addActions(view.zoomActions());
     view.setContextMenuPolicy(Qt::ActionsContextMenu);
 
     auto *keys = new WindowKeys(&view);

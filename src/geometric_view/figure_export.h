@@ -31,7 +31,7 @@ bool printTo(const Form3 &view, QPrinter &printer);
 bool saveTo(const Form3 &view, const QString &path);
 void copyToClipboard(const Form3 &view);
 
-// The window's keys and its context menu: print, save, copy and clear the figures.
+// The window's keys and its context menu: print, save, copy and clear the figures, then the window's zoom.
 void addActions(Form3 &view);
 
 // The dialogs the keys open. Tests answer them instead; an empty function restores the real dialog.

@@ -10,6 +10,7 @@
 #include "window_bounds.h"
 #include "core/runtime_error.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
@@ -17,6 +18,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -106,9 +110,10 @@ Form::Form(FormDesign design)
     // The layout is fixed design data, left to right whatever the application's direction (Qt's -reverse).
     setLayoutDirection(Qt::LeftToRight);
     resize(twipsToPixels(QRect(0, 0, m_design.clientWidth, m_design.clientHeight)).size());
+    // Larger than the screens can show, a window would only cost memory: Qt keeps a backing image of its size. What
+    // does not fit scrolls, so the window may be made smaller than its content.
     holdWindowsToScreens();
-    if (const QSize largest = windowBound(size()); !largest.isEmpty())
-        setMaximumSize(largest);
+    holdToDesktopOnly(*this);
 
     // Labels and windowed controls are child widgets, made in the order a reader meets them on the screen (top to
     // bottom, then left to right), which is also the order a screen reader walks them in. Images and lines are
@@ -116,7 +121,7 @@ Form::Form(FormDesign design)
     std::vector<const ControlDesign *> widgets;
     for (const ControlDesign &control : m_design.controls) {
         if (control.kind == ControlKind::Image || control.kind == ControlKind::Line)
-            m_painted.push_back({&control, twipsToPixels(control.box), {}, {}, true});
+            m_painted.push_back({&control, twipsToPixels(control.box)});
         else
             widgets.push_back(&control);
     }
@@ -146,6 +151,16 @@ Form::Form(FormDesign design)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     if (!tabOrder.empty())
         tabOrder.front().second->setFocus();
+
+    for (const auto &[name, widget] : m_windowed) {
+        m_placed.push_back({widget, widget->geometry(), widget->font()});
+        widget->installEventFilter(this);
+    }
+    addZoomActions();
+    // On a small screen, or with large text or scaling, the window takes the room there is and scrolls.
+    if (const QSize room = roomOnScreen(); !room.isEmpty())
+        resize(size().boundedTo(room));
+    layOut();
 }
 
 Form::~Form() = default;
@@ -288,13 +303,30 @@ void Form::setPicture(QStringView imageName, const QImage &picture)
 {
     PaintedControl &image = paintedControl(imageName, ControlKind::Image);
     image.pictureKey = picture.cacheKey();
-    // Scaled once here rather than at every repaint.
+    // Scaled once here and at each zoom rather than at every repaint. The picture is kept for the zoom, but no
+    // larger than the largest zoom needs.
+    const QSize largest = image.rect.size() * (MaximumZoom / NormalZoom) * deviceRatioOf(*this);
+    image.picture = picture.width() > largest.width() || picture.height() > largest.height()
+                        ? picture.scaled(largest, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        : picture;
+    image.normalPicture = scaledPixmap(picture, image.rect.size());
+    scalePicture(image);
+    update(onWindow(image.rect));
+}
+
+QPixmap Form::scaledPixmap(const QImage &picture, QSize logicalSize) const
+{
     const qreal ratio = deviceRatioOf(*this);
-    QPixmap scaled = QPixmap::fromImage(picture.scaled(image.rect.size() * ratio, Qt::IgnoreAspectRatio,
-                                                       Qt::SmoothTransformation));
+    QPixmap scaled =
+        QPixmap::fromImage(picture.scaled(logicalSize * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     scaled.setDevicePixelRatio(ratio);
-    image.scaledPicture = scaled;
-    update(image.rect);
+    return scaled;
+}
+
+void Form::scalePicture(PaintedControl &image)
+{
+    image.scaledPicture =
+        m_zoom == NormalZoom ? image.normalPicture : scaledPixmap(image.picture, zoomed(image.rect).size());
 }
 
 void Form::loadPicture(QStringView imageName, const QString &path)
@@ -307,7 +339,7 @@ void Form::setImageVisible(QStringView imageName, bool visible)
 {
     PaintedControl &image = paintedControl(imageName, ControlKind::Image);
     image.visible = visible;
-    update(image.rect);
+    update(onWindow(image.rect));
 }
 
 bool Form::imageHasPicture(QStringView imageName) const
@@ -385,8 +417,30 @@ void Form::draw(DrawingOperation operation)
     prepareSurface();
     operation.style = penStyle(m_drawStyle);
     m_record.append(operation);
-    m_surface.draw([&](QPainter &painter) { m_record.draw(painter, operation, 1.0); });
-    update(m_record.bounds(operation).toAlignedRect().adjusted(-2, -2, 2, 2));
+    const qreal scale = zoomFactor();
+    m_surface.draw([&](QPainter &painter) {
+        if (!m_offset.isNull())
+            painter.translate(-m_offset);
+        m_record.draw(painter, operation, scale);
+    });
+    const QRectF bounds = m_record.bounds(operation);
+    const int margin = 2 * int(std::ceil(scale));
+    update(QRectF(bounds.topLeft() * scale, bounds.size() * scale)
+               .translated(-m_offset)
+               .toAlignedRect()
+               .adjusted(-margin, -margin, margin, margin));
+}
+
+void Form::redrawSurface()
+{
+    if (m_surface.isNull())
+        return;
+    prepareSurface();
+    m_surface.clear();
+    m_surface.draw([&](QPainter &painter) {
+        painter.translate(-m_offset);
+        m_record.replay(painter, zoomFactor());
+    });
 }
 
 void Form::clearDrawing()
@@ -402,12 +456,20 @@ void Form::paintControl(QPainter &painter, const PaintedControl &control) const
     switch (design.kind) {
     case ControlKind::Image:
         if (control.visible && !control.scaledPicture.isNull())
-            painter.drawPixmap(control.rect.topLeft(), control.scaledPicture);
+            painter.drawPixmap(onWindow(control.rect).topLeft(), control.scaledPicture);
         break;
     case ControlKind::Line: {
         painter.setPen(linePen(design.color.isValid() ? design.color : palette().color(QPalette::WindowText),
                                design.lineWidth));
+        const bool asDesigned = m_zoom == NormalZoom && m_offset.isNull();
+        if (!asDesigned) {
+            painter.save();
+            painter.translate(-m_offset);
+            painter.scale(zoomFactor(), zoomFactor());
+        }
         painter.drawLine(twipsToPixels(design.ends.p1()), twipsToPixels(design.ends.p2()));
+        if (!asDesigned)
+            painter.restore();
         break;
     }
     default:
@@ -445,5 +507,196 @@ void Form::resizeEvent(QResizeEvent *event)
 {
     if (!m_surface.isNull())
         prepareSurface();
+    layOut();
     QWidget::resizeEvent(event);
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    // The keyboard's focus brings its control into sight; a click leaves the window where the user has it.
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason)
+        scrollIntoView(static_cast<QWidget *>(watched));
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form::wheelEvent(QWheelEvent *event)
+{
+    // The wheel scrolls the window wherever it points, as a scroll area's does.
+    for (QScrollBar *bar : {m_verticalBar, m_horizontalBar}) {
+        if (bar && bar->isVisible()) {
+            QCoreApplication::sendEvent(bar, event);
+            return;
+        }
+    }
+    QWidget::wheelEvent(event);
+}
+
+void Form::addZoomActions()
+{
+    const auto add = [this](const QString &text, QList<QKeySequence> keys, auto zoomTo) {
+        auto *action = new QAction(text, this);
+        action->setShortcuts(keys);
+        action->setShortcutVisibleInContextMenu(true);
+        connect(action, &QAction::triggered, this, zoomTo);
+        addAction(action);
+        m_zoomActions.append(action);
+    };
+    add(tr("Zoom &In"), QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal),
+        [this] { setZoom(m_zoom + ZoomStep); });
+    add(tr("Zoom &Out"), QKeySequence::keyBindings(QKeySequence::ZoomOut), [this] { setZoom(m_zoom - ZoomStep); });
+    add(tr("&Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setZoom(NormalZoom); });
+}
+
+void Form::setZoom(int percent)
+{
+    percent = std::clamp(percent, NormalZoom, MaximumZoom);
+    percent -= (percent - NormalZoom) % ZoomStep;
+    if (percent == m_zoom)
+        return;
+    // What was at the window's upper-left corner stays there, as far as the scroll allows.
+    const QPointF corner = QPointF(m_offset) * percent / m_zoom;
+    m_zoom = percent;
+    for (PlacedWidget &placed : m_placed) {
+        QFont font = placed.font;
+        if (m_zoom != NormalZoom)
+            font.setPointSizeF(font.pointSizeF() * zoomFactor());
+        placed.widget->setFont(font);
+    }
+    for (PaintedControl &control : m_painted) {
+        if (control.design->kind == ControlKind::Image && !control.picture.isNull())
+            scalePicture(control);
+    }
+    m_offset = corner.toPoint();
+    QSize wanted = contentSize();
+    if (const QSize room = roomOnScreen(); !room.isEmpty())
+        wanted = wanted.boundedTo(room);
+    resize(wanted);
+    keepOnScreen();
+    layOut();
+    placeControls();
+    redrawSurface();
+    update();
+}
+
+QRect Form::zoomed(QRect designed) const
+{
+    if (m_zoom == NormalZoom)
+        return designed;
+    const auto scaled = [this](int pixels) { return int(std::lround(pixels * zoomFactor())); };
+    const int left = scaled(designed.left()), top = scaled(designed.top());
+    return QRect(left, top, scaled(designed.left() + designed.width()) - left,
+                 scaled(designed.top() + designed.height()) - top);
+}
+
+QSize Form::contentSize() const
+{
+    return zoomed(twipsToPixels(QRect(0, 0, m_design.clientWidth, m_design.clientHeight))).size();
+}
+
+QSize Form::roomOnScreen() const
+{
+    QSize room = largestDesktop();
+    if (const QScreen *own = screen(); own && !room.isEmpty())
+        room = room.boundedTo(own->availableGeometry().size());
+    if (isVisible())
+        room -= frameGeometry().size() - size();
+    return room;
+}
+
+void Form::keepOnScreen()
+{
+    const QScreen *own = screen();
+    if (!isVisible() || !own)
+        return;
+    const QRect available = own->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int x = std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width()));
+    const int y = std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height()));
+    if (QPoint(x, y) != frame.topLeft())
+        move(x, y);
+}
+
+void Form::layOut()
+{
+    const QSize content = contentSize();
+    QSize view = size();
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    bool across = content.width() > view.width();
+    bool down = content.height() > view.height();
+    across = across || (down && content.width() > view.width() - extent);
+    down = down || (across && content.height() > view.height() - extent);
+    if (across)
+        view.rheight() -= extent;
+    if (down)
+        view.rwidth() -= extent;
+    if ((across || down) && !m_horizontalBar) {
+        // Made only when needed, after every control, so they lie above them and the controls keep their order
+        // for a screen reader.
+        m_horizontalBar = new QScrollBar(Qt::Horizontal, this);
+        m_verticalBar = new QScrollBar(Qt::Vertical, this);
+        for (QScrollBar *bar : {m_horizontalBar, m_verticalBar}) {
+            bar->setFocusPolicy(Qt::NoFocus);
+            connect(bar, &QScrollBar::valueChanged, this,
+                    [this] { scrollTo(QPoint(m_horizontalBar->value(), m_verticalBar->value())); });
+        }
+    }
+    if (m_horizontalBar) {
+        const int step = int(std::lround(20 * zoomFactor()));
+        m_horizontalBar->setGeometry(0, height() - extent, view.width(), extent);
+        m_verticalBar->setGeometry(width() - extent, 0, extent, view.height());
+        const QSignalBlocker blockAcross(m_horizontalBar), blockDown(m_verticalBar);
+        m_horizontalBar->setRange(0, across ? content.width() - view.width() : 0);
+        m_verticalBar->setRange(0, down ? content.height() - view.height() : 0);
+        m_horizontalBar->setPageStep(view.width());
+        m_verticalBar->setPageStep(view.height());
+        m_horizontalBar->setSingleStep(step);
+        m_verticalBar->setSingleStep(step);
+        m_horizontalBar->setVisible(across);
+        m_verticalBar->setVisible(down);
+    }
+    scrollTo(m_offset);
+}
+
+void Form::scrollTo(QPoint offset)
+{
+    if (m_horizontalBar) {
+        offset.setX(std::clamp(offset.x(), 0, m_horizontalBar->maximum()));
+        offset.setY(std::clamp(offset.y(), 0, m_verticalBar->maximum()));
+        const QSignalBlocker blockAcross(m_horizontalBar), blockDown(m_verticalBar);
+        m_horizontalBar->setValue(offset.x());
+        m_verticalBar->setValue(offset.y());
+    } else {
+        offset = {};
+    }
+    if (offset == m_offset)
+        return;
+    m_offset = offset;
+    placeControls();
+    redrawSurface();
+    update();
+}
+
+void Form::placeControls()
+{
+    for (const PlacedWidget &placed : m_placed)
+        placed.widget->setGeometry(onWindow(placed.rect));
+}
+
+void Form::scrollIntoView(QWidget *widget)
+{
+    if (!m_horizontalBar)
+        return;
+    const QRect place(widget->mapTo(this, QPoint(0, 0)) + m_offset, widget->size());
+    const QSize view(m_verticalBar->isVisible() ? m_verticalBar->x() : width(),
+                     m_horizontalBar->isVisible() ? m_horizontalBar->y() : height());
+    QPoint offset = m_offset;
+    const auto reach = [](int &from, int start, int length, int visible) {
+        if (start + length > from + visible)
+            from = start + length - visible;
+        if (start < from)
+            from = start;
+    };
+    reach(offset.rx(), place.x(), place.width(), view.width());
+    reach(offset.ry(), place.y(), place.height(), view.height());
+    scrollTo(offset);
 }

@@ -12,7 +12,9 @@
 #include <optional>
 
 class QAbstractButton;
+class QAction;
 class QLineEdit;
+class QScrollBar;
 
 // A window built from its design table. Labels, text boxes, buttons, picture and presentation boxes are real
 // widgets; lines and images are painted by the window itself, beneath them, together with what the program has
@@ -63,6 +65,16 @@ public:
     // A point in the window's drawing units, in logical pixels.
     QPointF unitsToPixels(double x, double y) const;
 
+    // The whole window drawn larger, controls, fonts, pictures and figures together, in percent: 100 (as designed)
+    // to 300 in steps of 25. The window grows with it as far as the screen has room; the rest scrolls.
+    static constexpr int NormalZoom = 100, MaximumZoom = 300, ZoomStep = 25;
+    int zoom() const { return m_zoom; }
+    void setZoom(int percent);
+    // Larger, smaller, as designed: Ctrl+plus (or Ctrl+=), Ctrl+minus, Ctrl+0.
+    const QList<QAction *> &zoomActions() const { return m_zoomActions; }
+    // How far the content is scrolled, in logical pixels; nothing until it needs more room than the window has.
+    QPoint scrollOffset() const { return m_offset; }
+
 protected:
     virtual void Form_Load() {}
     // Runs the handler through the event wrapper whenever the named button or picture box is clicked; messages name
@@ -77,6 +89,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     friend class Forms;
@@ -86,8 +100,16 @@ private:
         const ControlDesign *design;
         QRect rect; // logical pixels
         qint64 pictureKey = 0; // images only: the cache key of the picture set, 0 for none
-        QPixmap scaledPicture; // the picture at the box's device size, made when set; only this is kept
+        QPixmap scaledPicture = {}; // the picture at the box's device size at the zoom, made when set and at each zoom
+        QPixmap normalPicture = {}; // the same as designed, made when set
+        QImage picture = {}; // the picture set, no larger than the box needs at the largest zoom
         bool visible = true;
+    };
+    // A child widget's place and font as designed, which the zoom scales.
+    struct PlacedWidget {
+        QWidget *widget;
+        QRect rect;
+        QFont font;
     };
 
     void connectClick(QStringView controlName, std::function<void()> handler);
@@ -99,10 +121,34 @@ private:
     void paintControl(QPainter &painter, const PaintedControl &control) const;
     void prepareSurface();
     void draw(DrawingOperation operation);
+    void addZoomActions();
+    // A rectangle of the window as designed, where it lies at the zoom on the content.
+    QRect zoomed(QRect designed) const;
+    QSize contentSize() const;
+    // The most room the window may take on its screen, frame aside.
+    QSize roomOnScreen() const;
+    // A window grown by the zoom moves back inside its screen, as far as it fits.
+    void keepOnScreen();
+    QPixmap scaledPixmap(const QImage &picture, QSize logicalSize) const;
+    void scalePicture(PaintedControl &image);
+    QRect onWindow(QRect designed) const { return zoomed(designed).translated(-m_offset); }
+    qreal zoomFactor() const { return m_zoom / qreal(NormalZoom); }
+    // Scroll bars where the content needs more room than the window has, then every control in its place.
+    void layOut();
+    void scrollTo(QPoint offset);
+    void placeControls();
+    void redrawSurface();
+    void scrollIntoView(QWidget *widget);
 
     FormDesign m_design;
     std::vector<PaintedControl> m_painted;
     std::vector<std::pair<QString, QWidget *>> m_windowed; // labels too, in screen order
+    std::vector<PlacedWidget> m_placed;
+    QList<QAction *> m_zoomActions;
+    int m_zoom = NormalZoom;
+    QPoint m_offset;
+    QScrollBar *m_horizontalBar = nullptr; // made when first needed
+    QScrollBar *m_verticalBar = nullptr;
     DrawingSurface m_surface;
     DrawingRecord m_record;
     int m_drawStyle = 0;

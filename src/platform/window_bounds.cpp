@@ -60,6 +60,12 @@ QSize windowBound(QSize firstSize)
     return desktop.isEmpty() ? QSize() : desktop.expandedTo(firstSize);
 }
 
+void holdToDesktopOnly(QWidget &window)
+{
+    window.setProperty(firstSizeProperty, QSize(0, 0));
+    bound(window);
+}
+
 void holdWindowsToScreens()
 {
     static WindowBounds *filter = nullptr;

@@ -3,6 +3,8 @@
 
 #include <QSize>
 
+class QWidget;
+
 // Holds every top-level window of the application (the two windows, the Help window, dialogs and message boxes) to
 // the largest desktop: larger than the screens can show, a window only costs memory, as Qt keeps a backing image of
 // its size. A window is never made smaller than it first was. Installs itself once; later calls do nothing.
@@ -10,3 +12,6 @@ void holdWindowsToScreens();
 
 // The largest size a top-level window of that first size may take, or an empty size when no screen is known.
 QSize windowBound(QSize firstSize);
+
+// A window that scrolls what does not fit: held to the largest desktop whatever its first size.
+void holdToDesktopOnly(QWidget &window);
