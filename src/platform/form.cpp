@@ -576,6 +576,9 @@ void Form::setZoom(int percent)
     placeControls();
     redrawSurface();
     update();
+    // Whoever zooms from the keyboard keeps sight of the control they were typing into.
+    if (QWidget *focused = focusWidget(); focused && focused != this)
+        scrollIntoView(focused);
 }
 
 QRect Form::zoomed(QRect designed) const
