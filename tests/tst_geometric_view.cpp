@@ -677,20 +677,24 @@ void TestGeometricView::failedSaveLeavesNothing()
 void TestGeometricView::copyTakesTheFigureOrTheSelection_data()
 {
     QTest::addColumn<bool>("selectSun");
+    QTest::addColumn<QString>("phaseBox");
     QTest::addColumn<bool>("image");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("nothing selected") << false << true << BothLinesQuantities;
-    QTest::newRow("the Sun's box selected") << true << false << "30";
+    QTest::newRow("nothing selected") << false << "5" << true << BothLinesQuantities;
+    QTest::newRow("an empty box said so") << false << "" << true << "Sun 30, Moon 325, phase (empty)";
+    QTest::newRow("the Sun's box selected") << true << "5" << false << "30";
 }
 
 void TestGeometricView::copyTakesTheFigureOrTheSelection()
 {
     QFETCH(bool, selectSun);
+    QFETCH(QString, phaseBox);
     QFETCH(bool, image);
     QFETCH(QString, text);
     Form3 *view = openWithBothLines();
     QVERIFY(view);
+    view->Text4().setText(phaseBox);
     QVERIFY(showAndWait(*view, ShownUntil::Active));
     QLineEdit &sun = view->Text1();
     sun.setFocus();

@@ -133,8 +133,12 @@ protected:
 
 QString quantities(const Form3 &view)
 {
-    return QStringLiteral("Sun %1, Moon %2, phase %3").arg(view.Text1().text(), view.Text3().text(),
-                                                          view.Text4().text());
+    // An empty box is said to be so: "Moon , phase" would read as a slip on a worksheet.
+    const auto shown = [](const QLineEdit &box) {
+        return box.text().isEmpty() ? QStringLiteral("(empty)") : box.text();
+    };
+    return QStringLiteral("Sun %1, Moon %2, phase %3").arg(shown(view.Text1()), shown(view.Text3()),
+                                                          shown(view.Text4()));
 }
 
 void paintSheet(QPainter &painter, const Form3 &view, const QRectF &area)
