@@ -3,6 +3,7 @@
 """The program read through a real AT-SPI bus, as a screen reader reads it.
 
     bus_test.py tree PROGRAM     the accessibility tree, read and pressed with pyatspi
+    bus_test.py orca PROGRAM     what the screen reader Orca says while the program is used from the keyboard
 
 Each run starts its own X server, session bus and accessibility bus, so nothing of the desktop is touched. Exit
 code 77 (skipped) only when the bus cannot be started here.
@@ -12,6 +13,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 SKIP = 77
@@ -217,7 +219,7 @@ def tree_test(session, program):
                                                "degrees, red; the ring of the 28 days of the Moon's month."), 5)
 
     # The guide: each section reached from its contents list, the pictures in words.
-    subprocess.run(["xdotool", "search", "--sync", "--name", "^Form3a$", "windowfocus", "--sync", "key", "F1"],
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Form3a$", "windowfocus", "--sync", "key", "F1"],
                    check=True, timeout=20)
     guide = frame(f"Guide to {MAIN_TITLE}")
     contents = wait_for("the guide's contents", lambda: find(guide, "list", "Contents"))
@@ -258,13 +260,79 @@ def tree_test(session, program):
     print("PASS: the tree, roles, actions, the words told after each press, the guide's sections and pictures")
 
 
+# Keys typed with xdotool, and words Orca then says. The focus starts in the Sun field; in the main window Tab goes
+# Sun, Moon, phase, formula, solve, Turn, picture square, presentation box, solar hour field, Read solar hour, See
+# geometrical solution; in the drawing window, from the field it opens on, Sun, Moon, Moon's line.
+ORCA_STEPS = (
+    ("Return in the Sun field", ["3", "0", "Tab", "Tab", "5", "shift+Tab", "shift+Tab", "Return"], "Moon 325"),
+    ("Read solar hour", ["Tab"] * 9 + ["space"], "Solar hour 14"),
+    ("See geometrical solution", ["Tab", "space"], "Form3a"),
+    ("Moon's line, three Tabs into the drawing window", ["Tab", "Tab", "Tab", "space"],
+     "Drawn: the Moon's line at 325 degrees, green"),
+)
+
+
+def orca_test(session, program):
+    orca = shutil.which("orca")
+    if not orca:
+        fail("Orca is not installed")
+    running = start_program(session, program)
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{MAIN_TITLE}$", "windowfocus", "--sync"],
+                   check=True, timeout=30)
+    # Orca writes its log through a file opened with Python's default buffering: to a plain file, the last
+    # utterances wait in the buffer until some 8 KB more follow, so Orca looks silent or hung. A terminal gets each
+    # line at once, so the log goes to a pseudo-terminal that a thread reads.
+    log, terminal = os.openpty()
+    heard = []
+
+    def listen():
+        with os.fdopen(log, "rb", buffering=0) as source:
+            pending = b""
+            while True:
+                try:
+                    chunk = source.read(65536)
+                except OSError:
+                    return
+                if not chunk:
+                    return
+                pending += chunk
+                *lines, pending = pending.split(b"\n")
+                heard.extend(line.decode(errors="replace").split("SPEECH OUTPUT:", 1)[1].strip()
+                             for line in lines if b"SPEECH OUTPUT:" in line)
+    threading.Thread(target=listen, daemon=True).start()
+    # Orca is given the terminal as a descriptor of its own: a terminal closed here could not be opened by name.
+    session.start([orca, "--replace", f"--debug-file=/proc/self/fd/{terminal}"], stdout=subprocess.DEVNULL,
+                  pass_fds=(terminal,))
+    os.close(terminal)
+
+    def said():
+        return list(heard)
+    # Orca has found the program when it names the window that has the focus.
+    wait_for("Orca to speak the main window", waiting_for(running, session,
+                                                          lambda: any(MAIN_TITLE in words for words in said())), 30)
+    errors = []
+    for what, keys, words in ORCA_STEPS:
+        start = len(said())
+        subprocess.run(["xdotool", "key", "--delay", "60"] + keys, check=True, timeout=30)
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline and not any(words in line for line in said()[start:]):
+            time.sleep(0.1)
+        new = said()[start:]
+        if not any(words in line for line in new):
+            errors.append(f"{what}: Orca did not say {words!r}; it said {new}")
+    if errors:
+        fail("\n".join(errors))
+    print("PASS: Orca says the results and the figures")
+
+
 def main():
-    if len(sys.argv) != 3 or sys.argv[1] != "tree":
+    tests = {"tree": tree_test, "orca": orca_test}
+    if len(sys.argv) != 3 or sys.argv[1] not in tests:
         print(__doc__)
         sys.exit(2)
     session = Session()
     try:
-        tree_test(session, sys.argv[2])
+        tests[sys.argv[1]](session, sys.argv[2])
     finally:
         session.close()
 
