@@ -222,7 +222,8 @@ QWidget *makeHelpWindow()
 
     addReadingKeys(*help);
     help->resize(ContentsWidth + 860, 760);
-    text->setFocus(Qt::OtherFocusReason);
+    // The keyboard starts in the list, so a screen reader first says where the guide's sections are.
+    contents->setFocus(Qt::OtherFocusReason);
     return help;
 }
 
