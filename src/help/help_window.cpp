@@ -4,6 +4,7 @@
 #include "platform/app.h"
 #include "platform/event_procedure.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -16,7 +17,6 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
-#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 
 #include <algorithm>
