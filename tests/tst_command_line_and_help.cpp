@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWindow>
@@ -147,6 +148,8 @@ private slots:
     void guideKeys_data();
     void guideKeys();
     void picturesAreDescribedInWords();
+    void contentsReachEachSection_data();
+    void contentsReachEachSection();
     void unreadableGuideIsNamed_data();
     void unreadableGuideIsNamed();
 };
@@ -390,10 +393,10 @@ void TestCommandLineAndHelp::f1OpensOneHelpWindow()
     QCOMPARE(helpWindowCount(), 0);
 
     QTest::keyClick(&form, Qt::Key_F1);
-    QTextBrowser *help = Help::helpWindow();
-    QVERIFY(help);
+    QWidget *help = Help::helpWindow();
+    QVERIFY(help && Help::guideText());
     QVERIFY(help->isVisible());
-    QCOMPARE(firstHeading(*help), QStringLiteral("Dorlasco's astrolabe simulator: a guide for students"));
+    QCOMPARE(firstHeading(*Help::guideText()), QStringLiteral("Dorlasco's astrolabe simulator: a guide for students"));
 
     // Closed or not, a second F1 brings back the same window.
     help->close();
@@ -420,31 +423,76 @@ void TestCommandLineAndHelp::guideKeys()
     QFETCH(QKeySequence, keys);
     QFETCH(int, pointsChange);
     QTest::keyClick(&openWindow(QStringLiteral("Form1")), Qt::Key_F1);
-    QTextBrowser *help = Help::helpWindow();
+    QWidget *help = Help::helpWindow();
     QVERIFY(help);
     help->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(help));
-    const qreal points = help->font().pointSizeF();
+    const qreal points = Help::guideText()->font().pointSizeF();
     QTest::keySequence(help, keys);
     if (pointsChange == -1) {
         QVERIFY(!help->isVisible());
         return;
     }
     QVERIFY(help->isVisible());
-    QCOMPARE(help->font().pointSizeF(), points + pointsChange);
+    QCOMPARE(Help::guideText()->font().pointSizeF(), points + pointsChange);
 }
 
 // A screen reader reads the guide's text: each picture's text alternative is part of it, in words.
 void TestCommandLineAndHelp::picturesAreDescribedInWords()
 {
     QTest::keyClick(&openWindow(QStringLiteral("Form1")), Qt::Key_F1);
-    QTextBrowser *help = Help::helpWindow();
+    QTextBrowser *help = Help::guideText();
     QVERIFY(help);
     const QString text = help->document()->toPlainText();
     for (const char *words : {"Picture: The main window after solving for the phase.",
                               "Picture: Sun 30 and Moon 120 give the phase 21.",
                               "Picture: The drawing window with the Moon's line, the Sun's line and the ring."})
         QVERIFY2(text.contains(QLatin1String(words)), words);
+}
+
+void TestCommandLineAndHelp::contentsReachEachSection_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<bool>("returnKey"); // else chosen as a screen reader selects it
+    QTest::addColumn<bool>("atTop"); // the last section cannot scroll to the top
+    QTest::newRow("first") << QStringLiteral("The three quantities") << false << true;
+    QTest::newRow("middle, Return") << QStringLiteral("Reading the solar hour") << true << true;
+    QTest::newRow("last") << QStringLiteral("When something goes wrong") << false << false;
+}
+
+// The contents list holds every section heading; choosing one puts the cursor on its heading and the heading in view,
+// at the top when the text goes on far enough. Return also takes the keyboard into the text.
+void TestCommandLineAndHelp::contentsReachEachSection()
+{
+    QFETCH(QString, section);
+    QFETCH(bool, returnKey);
+    QFETCH(bool, atTop);
+    QTest::keyClick(&openWindow(QStringLiteral("Form1")), Qt::Key_F1);
+    QWidget *help = Help::helpWindow();
+    QListWidget *contents = Help::guideContents();
+    QTextBrowser *text = Help::guideText();
+    QVERIFY(help && contents && text);
+    help->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    QCOMPARE(contents->count(), 11);
+
+    const QList<QListWidgetItem *> found = contents->findItems(section, Qt::MatchExactly);
+    QCOMPARE(found.size(), qsizetype(1));
+    if (returnKey) {
+        contents->setFocus();
+        contents->setCurrentItem(found.front(), QItemSelectionModel::NoUpdate);
+        QTest::keyClick(contents, Qt::Key_Return);
+        QVERIFY(text->hasFocus());
+    } else {
+        found.front()->setSelected(true);
+    }
+    const QTextBlock heading = text->textCursor().block();
+    QCOMPARE(heading.text().trimmed(), section);
+    QCOMPARE(heading.blockFormat().headingLevel(), 2);
+    const QRect caret = text->cursorRect();
+    QVERIFY2(text->viewport()->rect().contains(caret), qPrintable(u"caret at %1"_qs.arg(caret.top())));
+    if (atTop)
+        QVERIFY2(caret.top() < 30, qPrintable(u"caret at %1"_qs.arg(caret.top())));
 }
 
 void TestCommandLineAndHelp::unreadableGuideIsNamed_data()

@@ -4,11 +4,15 @@
 #include "platform/app.h"
 #include "platform/event_procedure.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -29,11 +33,14 @@ QString &guideOverride()
     return path;
 }
 
-QPointer<QTextBrowser> &window()
+QPointer<QWidget> &window()
 {
-    static QPointer<QTextBrowser> help;
+    static QPointer<QWidget> help;
     return help;
 }
+
+constexpr int ContentsWidth = 230;
+constexpr int SectionHeading = 2;
 
 class HelpKeyFilter : public QObject
 {
@@ -89,7 +96,7 @@ void showTextAlternatives(QTextDocument &document)
 }
 
 // Escape and Ctrl+W close the guide; Ctrl+plus, Ctrl+minus and Ctrl+0 make its text larger, smaller, as at first.
-void addReadingKeys(QTextBrowser &help)
+void addReadingKeys(QWidget &help)
 {
     const auto key = [&help](const QKeySequence &sequence, auto action) {
         auto *shortcut = new QShortcut(sequence, &help);
@@ -109,6 +116,29 @@ void addReadingKeys(QTextBrowser &help)
     key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [&help, zoomTo] { zoomTo(help.font().pointSizeF() + 2); });
     key(QKeySequence::ZoomOut, [&help, zoomTo] { zoomTo(help.font().pointSizeF() - 2); });
     key(QKeySequence(Qt::CTRL | Qt::Key_0), [zoomTo, normal] { zoomTo(normal); });
+}
+
+// The guide's sections, one item each with the heading's words; the item keeps where the heading starts.
+void listSections(QListWidget &contents, const QTextDocument &document)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() != SectionHeading)
+            continue;
+        auto *item = new QListWidgetItem(block.text().trimmed(), &contents);
+        item->setData(Qt::UserRole, block.position());
+    }
+}
+
+// A section chosen in the list is brought to the top of the text, with the cursor on its heading, where a screen
+// reader goes on reading.
+void showSection(QTextBrowser &text, const QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    const QTextBlock heading = text.document()->findBlock(item->data(Qt::UserRole).toInt());
+    text.setTextCursor(QTextCursor(heading));
+    const QRectF where = text.document()->documentLayout()->blockBoundingRect(heading);
+    text.verticalScrollBar()->setValue(qRound(where.top()));
 }
 
 } // namespace
@@ -131,7 +161,7 @@ void installHelpKey()
 }
 
 // The Help window with the guide in it, made at the first call; null when the guide cannot be read.
-QTextBrowser *makeHelpWindow()
+QWidget *makeHelpWindow()
 {
     const QString path = guidePath();
     QFile file(path);
@@ -146,20 +176,54 @@ QTextBrowser *makeHelpWindow()
         return nullptr;
     }
 
-    auto *help = new QTextBrowser;
+    auto *help = new QWidget;
     help->setObjectName(QStringLiteral("helpWindow"));
     help->setWindowTitle(QCoreApplication::translate("Help", "Guide to %1").arg(App::Title()));
-    // Pictures are found beside the page; no link leaves the guide.
-    help->setSearchPaths({QFileInfo(path).absolutePath()});
-    help->setOpenExternalLinks(false);
     // The windows' design font is small for reading at length.
     QFont font = help->font();
     font.setPointSizeF(10);
     help->setFont(font);
-    help->setHtml(QString::fromUtf8(html));
-    showTextAlternatives(*help->document());
+
+    auto *contents = new QListWidget(help);
+    contents->setObjectName(QStringLiteral("guideContents"));
+    contents->setAccessibleName(QCoreApplication::translate("Help", "Contents"));
+    contents->setAccessibleDescription(
+        QCoreApplication::translate("Help", "The guide's sections: choose one to read it."));
+    contents->setFixedWidth(ContentsWidth);
+    contents->setWordWrap(true);
+    contents->setSpacing(2);
+
+    auto *text = new QTextBrowser(help);
+    text->setObjectName(QStringLiteral("guideText"));
+    // Pictures are found beside the page; no link leaves the guide.
+    text->setSearchPaths({QFileInfo(path).absolutePath()});
+    text->setOpenExternalLinks(false);
+    text->setHtml(QString::fromUtf8(html));
+    showTextAlternatives(*text->document());
+    listSections(*contents, *text->document());
+
+    auto *layout = new QHBoxLayout(help);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(contents);
+    layout->addWidget(text, 1);
+    QWidget::setTabOrder(contents, text);
+
+    // A selection from the keyboard, the mouse or a screen reader, which selects without making the item current.
+    QObject::connect(contents, &QListWidget::itemSelectionChanged, text, [contents, text] {
+        const QList<QListWidgetItem *> chosen = contents->selectedItems();
+        showSection(*text, chosen.isEmpty() ? nullptr : chosen.front());
+    });
+    // Return or a double click on a section also takes the keyboard to its text.
+    QObject::connect(contents, &QListWidget::itemActivated, text, [text](const QListWidgetItem *item) {
+        showSection(*text, item);
+        text->setFocus(Qt::OtherFocusReason);
+    });
+
     addReadingKeys(*help);
-    help->resize(860, 760);
+    help->resize(ContentsWidth + 860, 760);
+    // The keyboard starts in the list, so a screen reader first says where the guide's sections are.
+    contents->setFocus(Qt::OtherFocusReason);
     return help;
 }
 
@@ -167,16 +231,26 @@ void showHelpWindow()
 {
     if (!window())
         window() = makeHelpWindow();
-    if (QTextBrowser *help = window()) {
+    if (QWidget *help = window()) {
         help->show();
         help->raise();
         help->activateWindow();
     }
 }
 
-QTextBrowser *helpWindow()
+QWidget *helpWindow()
 {
     return window();
+}
+
+QTextBrowser *guideText()
+{
+    return window() ? window()->findChild<QTextBrowser *>(QStringLiteral("guideText")) : nullptr;
+}
+
+QListWidget *guideContents()
+{
+    return window() ? window()->findChild<QListWidget *>(QStringLiteral("guideContents")) : nullptr;
 }
 
 void closeHelpWindow()

@@ -3,6 +3,7 @@
 """The program read through a real AT-SPI bus, as a screen reader reads it.
 
     bus_test.py tree PROGRAM     the accessibility tree, read and pressed with pyatspi
+    bus_test.py orca PROGRAM     what the screen reader Orca says while the program is used from the keyboard
 
 Each run starts its own X server, session bus and accessibility bus, so nothing of the desktop is touched. Exit
 code 77 (skipped) only when the bus cannot be started here.
@@ -12,6 +13,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 SKIP = 77
@@ -56,7 +58,10 @@ class Session:
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    LC_ALL="C.UTF-8", QT_FONT_DPI="96", QT_SCALE_FACTOR="1")
         read, write = os.pipe()
-        self.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1600x1000x24", "-nolisten", "tcp"],
+        # Without -noreset the server resets each time its last client leaves, and a client that connects meanwhile
+        # is turned away: the bus launcher's and the registry's short visits made the program start with "no
+        # display" now and then.
+        self.start(["Xvfb", "-displayfd", str(write), "-noreset", "-screen", "0", "1600x1000x24", "-nolisten", "tcp"],
                    pass_fds=(write,))
         os.close(write)
         with os.fdopen(read) as display:
@@ -69,20 +74,24 @@ class Session:
         if not address:
             skip("the session bus did not start")
         env["DBUS_SESSION_BUS_ADDRESS"] = address
-        self.start([launcher, "--launch-immediately"])
-        time.sleep(0.5)
+        self.start([launcher, "--launch-immediately"], stdout=subprocess.DEVNULL)
         if not self.a11y_bus_address():
             skip("the accessibility bus did not start")
 
     def a11y_bus_address(self):
-        for _ in range(50):
-            got = subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
-                                  "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
-                                 capture_output=True, text=True)
-            if got.returncode == 0 and got.stdout.strip():
-                return got.stdout.strip()
+        # Asked before the launcher owns its name, the session bus would start a second launcher of its own.
+        for _ in range(100):
+            owned = subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.freedesktop.DBus",
+                                    "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
+                                    "string:org.a11y.Bus"], capture_output=True, text=True)
+            if "true" in owned.stdout:
+                break
             time.sleep(0.1)
-        return None
+        else:
+            return None
+        got = subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
+                              "/org/a11y/bus", "org.a11y.Bus.GetAddress"], capture_output=True, text=True)
+        return got.stdout.strip() if got.returncode == 0 else None
 
     def start(self, command, **options):
         options.setdefault("stderr", subprocess.DEVNULL)
@@ -111,10 +120,20 @@ def start_program(session, program):
     return session.start([program], stdout=log, stderr=subprocess.STDOUT)
 
 
+def waiting_for(program, session, check):
+    """check(), failing at once with the program's own words if the program has ended."""
+    def checked():
+        if program.poll() is not None:
+            with open(program_log(session)) as log:
+                fail(f"the program ended with status {program.returncode}: {log.read().strip()}")
+        return check()
+    return checked
+
+
 def tree_test(session, program):
     import pyatspi
 
-    start_program(session, program)
+    running = start_program(session, program)
 
     def application():
         desktop = pyatspi.Registry.getDesktop(0)
@@ -123,7 +142,7 @@ def tree_test(session, program):
                 return app
         return None
 
-    app = wait_for("the program on the bus", application)
+    app = wait_for("the program on the bus", waiting_for(running, session, application))
     errors = []
 
     def check(condition, what):
@@ -198,18 +217,122 @@ def tree_test(session, program):
     wait_for("the view's description of all three figures",
              lambda: view.description.endswith("Drawn: the Moon's line at 325 degrees, green; the Sun's line at 30 "
                                                "degrees, red; the ring of the 28 days of the Moon's month."), 5)
+
+    # The guide: each section reached from its contents list, the pictures in words.
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Form3a$", "windowfocus", "--sync", "key", "F1"],
+                   check=True, timeout=20)
+    guide = frame(f"Guide to {MAIN_TITLE}")
+    contents = wait_for("the guide's contents", lambda: find(guide, "list", "Contents"))
+    sections = [item.name for item in contents]
+    check(len(sections) == 11 and sections[0] == "The three quantities"
+          and sections[-1] == "When something goes wrong", f"the guide's sections: {sections}")
+    # The guide's text, read-only, is a label with the text interface; the pictures' text alternatives are words in it.
+    text = pyatspi.findDescendant(guide, lambda o: o.getRoleName() == "label")
+    whole = text.queryText().getText(0, -1) if text else ""
+    for words in ("Picture: The main window after solving for the phase.",
+                  "Picture: The drawing window with the Moon's line, the Sun's line and the ring."):
+        check(words in whole, f"the words {words!r} in the guide")
+    # Choosing a section scrolls the text to it, later sections further down, with the cursor on its heading.
+    def upright(o):
+        box = o.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+        return o.getRoleName() == "scroll bar" and box.height > box.width
+    scroll = pyatspi.findDescendant(text, upright) if text else None
+    check(scroll is not None, "the guide's scroll bar on the bus")
+    positions = []
+    for section in ("Reading the solar hour", "The three quantities", "Using the keyboard"):
+        if scroll is None or section not in sections:
+            break
+        before = scroll.queryValue().currentValue
+        item = contents[sections.index(section)].queryAction()
+        names = [item.getName(i) for i in range(item.nActions)]
+        item.doAction(names.index("Toggle"))
+        positions.append(wait_for(f"the guide scrolled to {section!r}",
+                                  lambda: scroll.queryValue().currentValue != before
+                                  and scroll.queryValue().currentValue, 5))
+        reading = text.queryText()
+        line = reading.getTextAtOffset(reading.caretOffset, pyatspi.TEXT_BOUNDARY_LINE_START)[0].strip()
+        check(line == section, f"the cursor on the heading {section!r}, not on {line!r}")
+    check(len(positions) == 3 and positions[1] < positions[0] < positions[2],
+          f"the guide scrolled to each section in turn, to {positions}")
+
     if errors:
         fail("\n".join(errors))
-    print("PASS: the tree, roles, actions and the words told after each press")
+    print("PASS: the tree, roles, actions, the words told after each press, the guide's sections and pictures")
+
+
+# Keys typed with xdotool, and words Orca then says. The focus starts in the Sun field; in the main window Tab goes
+# Sun, Moon, phase, formula, solve, Turn, picture square, presentation box, solar hour field, Read solar hour, See
+# geometrical solution; in the drawing window, from the field it opens on, Sun, Moon, Moon's line.
+ORCA_STEPS = (
+    ("Return in the Sun field", ["3", "0", "Tab", "Tab", "5", "shift+Tab", "shift+Tab", "Return"], "Moon 325"),
+    ("Read solar hour", ["Tab"] * 9 + ["space"], "Solar hour 14"),
+    ("See geometrical solution", ["Tab", "space"], "Form3a"),
+    ("Moon's line, three Tabs into the drawing window", ["Tab", "Tab", "Tab", "space"],
+     "Drawn: the Moon's line at 325 degrees, green"),
+)
+
+
+def orca_test(session, program):
+    orca = shutil.which("orca")
+    if not orca:
+        fail("Orca is not installed")
+    running = start_program(session, program)
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{MAIN_TITLE}$", "windowfocus", "--sync"],
+                   check=True, timeout=30)
+    # Orca writes its log through a file opened with Python's default buffering: to a plain file, the last
+    # utterances wait in the buffer until some 8 KB more follow, so Orca looks silent or hung. A terminal gets each
+    # line at once, so the log goes to a pseudo-terminal that a thread reads.
+    log, terminal = os.openpty()
+    heard = []
+
+    def listen():
+        with os.fdopen(log, "rb", buffering=0) as source:
+            pending = b""
+            while True:
+                try:
+                    chunk = source.read(65536)
+                except OSError:
+                    return
+                if not chunk:
+                    return
+                pending += chunk
+                *lines, pending = pending.split(b"\n")
+                heard.extend(line.decode(errors="replace").split("SPEECH OUTPUT:", 1)[1].strip()
+                             for line in lines if b"SPEECH OUTPUT:" in line)
+    threading.Thread(target=listen, daemon=True).start()
+    # Orca is given the terminal as a descriptor of its own: a terminal closed here could not be opened by name.
+    session.start([orca, "--replace", f"--debug-file=/proc/self/fd/{terminal}"], stdout=subprocess.DEVNULL,
+                  pass_fds=(terminal,))
+    os.close(terminal)
+
+    def said():
+        return list(heard)
+    # Orca has found the program when it names the window that has the focus.
+    wait_for("Orca to speak the main window", waiting_for(running, session,
+                                                          lambda: any(MAIN_TITLE in words for words in said())), 30)
+    errors = []
+    for what, keys, words in ORCA_STEPS:
+        start = len(said())
+        subprocess.run(["xdotool", "key", "--delay", "60"] + keys, check=True, timeout=30)
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline and not any(words in line for line in said()[start:]):
+            time.sleep(0.1)
+        new = said()[start:]
+        if not any(words in line for line in new):
+            errors.append(f"{what}: Orca did not say {words!r}; it said {new}")
+    if errors:
+        fail("\n".join(errors))
+    print("PASS: Orca says the results and the figures")
 
 
 def main():
-    if len(sys.argv) != 3 or sys.argv[1] != "tree":
+    tests = {"tree": tree_test, "orca": orca_test}
+    if len(sys.argv) != 3 or sys.argv[1] not in tests:
         print(__doc__)
         sys.exit(2)
     session = Session()
     try:
-        tree_test(session, sys.argv[2])
+        tests[sys.argv[1]](session, sys.argv[2])
     finally:
         session.close()
 
