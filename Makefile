@@ -105,6 +105,22 @@ test-sanitize: deps
 	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure \
 	    --timeout $(CTEST_TIMEOUT) $(if $(SANITIZE_EXCLUDE),-E '$(SANITIZE_EXCLUDE)')
 
+# The C++ style of .clang-format: `make format` applies it to every source file, `make format-check` fails on any
+# difference and changes nothing.
+FORMAT_PACKAGES := clang-format
+FORMAT_FILES = $(shell git ls-files -- '*.cpp' '*.h' '*.c')
+
+.PHONY: format format-check format-deps
+
+format: format-deps
+	clang-format -i $(FORMAT_FILES)
+
+format-check: format-deps
+	clang-format --dry-run --Werror $(FORMAT_FILES)
+
+format-deps:
+	@$(call install_missing,$(FORMAT_PACKAGES))
+
 # The performance yardstick: start-up against a bare Qt window and against the main window written with plain
 # widgets (first paint seen through the X DAMAGE extension, memory once idle), the cost of each procedure, then
 # instructions counted by callgrind (launch to first paint, one cursor blink), from a Release build. It reports; it
