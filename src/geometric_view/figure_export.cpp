@@ -133,8 +133,8 @@ protected:
 
 QString quantities(const Form3 &view)
 {
-    return QStringLiteral("Sun %1, Moon %2, phase %3").arg(view.Text1().text(), view.Text3().text(),
-                                                          view.Text4().text());
+    return QStringLiteral("Sun %1, Moon %2, phase %3")
+        .arg(view.Text1().text(), view.Text3().text(), view.Text4().text());
 }
 
 void paintSheet(QPainter &painter, const Form3 &view, const QRectF &area)
@@ -216,8 +216,9 @@ bool saveTo(const Form3 &view, const QString &path)
     else
         written = writePdf(view, file);
     if (!written || file.error() != QFileDevice::NoError) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                    : QStringLiteral("the drawing could not be written");
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("the drawing could not be written");
         file.cancelWriting();
         return failed(reason);
     }
