@@ -108,7 +108,7 @@ test-sanitize: deps
 # The C++ style of .clang-format: `make format` applies it to every source file, `make format-check` fails on any
 # difference and changes nothing.
 FORMAT_PACKAGES := clang-format
-FORMAT_FILES = $(shell git ls-files -- '*.cpp' '*.h' '*.c')
+FORMAT_FILES = $(shell find src tests tools bench fuzz -name '*.cpp' -o -name '*.h' -o -name '*.c' | sort)
 
 .PHONY: format format-check format-deps
 
