@@ -95,16 +95,31 @@ fuzz-deps:
 # Every test under AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer. No leak is suppressed: none is
 # reported today, the libraries under Qt included, so any leak fails its test.
 SANITIZE_DIR ?= build-sanitize
-SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
 # A regular expression of tests to leave out, e.g. SANITIZE_EXCLUDE=smoke where Xvfb misbehaves.
 SANITIZE_EXCLUDE ?=
 
 test-sanitize: deps
-	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)"
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DASTROLABE_SANITIZE=ON
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure \
 	    --timeout $(CTEST_TIMEOUT) $(if $(SANITIZE_EXCLUDE),-E '$(SANITIZE_EXCLUDE)')
+
+# The C++ style of .clang-format: `make format` applies it to every source file, `make format-check` fails on any
+# difference and changes nothing.
+FORMAT_PACKAGES := clang-format
+FORMAT_FILES = $(shell find src tests tools bench fuzz -name '*.cpp' -o -name '*.h' -o -name '*.c' | sort)
+
+.PHONY: format format-check format-deps
+
+format: format-deps
+	clang-format -i $(FORMAT_FILES)
+
+format-check: format-deps
+	clang-format --dry-run --Werror $(FORMAT_FILES)
+
+format-deps:
+	@$(call install_missing,$(FORMAT_PACKAGES))
 
 # The performance yardstick: start-up against a bare Qt window and against the main window written with plain
 # widgets (first paint seen through the X DAMAGE extension, memory once idle), the cost of each procedure, then

@@ -77,6 +77,7 @@ private:
     std::unique_ptr<MessageRecorder> m_messages;
 };
 
+// clang-format off
 void BenchProcedures::solve_data()
 {
     QTest::addColumn<QString>("sun");
@@ -88,6 +89,7 @@ void BenchProcedures::solve_data()
     QTest::newRow("Moon") << "30" << "" << "21";
     QTest::newRow("too few values: opens the view") << "" << "" << "";
 }
+// clang-format on
 
 void BenchProcedures::solve()
 {
@@ -190,8 +192,8 @@ void BenchProcedures::phaseRingCostStaysFlat()
     const double memoryRatio = double(lateKb) / double(earlyKb);
     qInfo("FLAT press %d: repaint %.3f ms, RSS %ld kB", Early, earlyMs, earlyKb);
     qInfo("FLAT press %d: repaint %.3f ms, RSS %ld kB", Presses, lateMs, lateKb);
-    qInfo("FLAT ratio press %d / press %d: repaint %.3f, RSS %.3f (%d presses took %.0f ms)", Presses, Early,
-          timeRatio, memoryRatio, Presses, pressesMs);
+    qInfo("FLAT ratio press %d / press %d: repaint %.3f, RSS %.3f (%d presses took %.0f ms)", Presses, Early, timeRatio,
+          memoryRatio, Presses, pressesMs);
     QVERIFY2(timeRatio <= 1.10, "a repaint of the view got slower as the presses piled up");
     QVERIFY2(memoryRatio <= 1.10, "the program grew as the presses piled up");
 }

@@ -101,10 +101,8 @@ int main(int argc, char **argv)
         fprintf(stderr, "first_paint: the X server has no DAMAGE extension\n");
         return 1;
     }
-    free(xcb_damage_query_version_reply(connection,
-                                        xcb_damage_query_version(connection, XCB_DAMAGE_MAJOR_VERSION,
-                                                                 XCB_DAMAGE_MINOR_VERSION),
-                                        NULL));
+    free(xcb_damage_query_version_reply(
+        connection, xcb_damage_query_version(connection, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION), NULL));
     const uint8_t damageNotify = damage->first_event + XCB_DAMAGE_NOTIFY;
 
     // Top-level windows are created, mapped and destroyed as children of the root.

@@ -87,8 +87,8 @@ public:
 
         label("sin", {552, 256, 41, 17});
         label("cos", {552, 288, 33, 17});
-        for (const QRect &box : {QRect(600, 256, 97, 21), QRect(600, 280, 97, 21), QRect(800, 256, 73, 21),
-                                 QRect(800, 280, 73, 21)})
+        for (const QRect &box :
+             {QRect(600, 256, 97, 21), QRect(600, 280, 97, 21), QRect(800, 256, 73, 21), QRect(800, 280, 73, 21)})
             textBox(box);
         label("green line :       position of the Moon", {600, 304, 105, 33}, designFont(), green);
         label("red line:              position of the Sun", {816, 304, 113, 33}, designFont(), red);
@@ -180,9 +180,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     // The layout was drawn for MS Sans Serif; Liberation Sans has close metrics.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"),
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     QApplication::setFont(designFont());
     PlainWindow window;
     window.show();

@@ -74,9 +74,9 @@ void checkSolver(const QString &sun, const QString &moon, const QString &phase)
         return;
     }
 
-    const SolverField field = expected == Solution::Sun   ? SolverField::Sun
+    const SolverField field = expected == Solution::Sun    ? SolverField::Sun
                               : expected == Solution::Moon ? SolverField::Moon
-                                                          : SolverField::Phase;
+                                                           : SolverField::Phase;
     const char16_t *formula = field == SolverField::Sun    ? sunFormula
                               : field == SolverField::Moon ? moonFormula
                                                            : phaseFormula;

@@ -29,8 +29,10 @@ constexpr std::string_view usage =
 
 // QGuiApplication, QApplication and the X11 platform take these, each followed by a value.
 constexpr std::string_view qtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-    "qwindowtitle", "session", "display", "geometry", "name", "title", "style", "stylesheet",
+    "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+    "display",         "geometry",           "name",          "title",
+    "style",           "stylesheet",
 };
 // These also come as -style=fusion.
 constexpr std::string_view qtOptionsWithAttachedValue[] = {"style", "stylesheet", "qmljsdebugger"};
@@ -50,8 +52,8 @@ bool contains(const std::string_view (&names)[N], std::string_view name)
 
 int refuse(const char *what, std::string_view argument)
 {
-    std::fprintf(stderr, "%.*s: %s '%.*s'\n", int(programName.size()), programName.data(), what,
-                 int(argument.size()), argument.data());
+    std::fprintf(stderr, "%.*s: %s '%.*s'\n", int(programName.size()), programName.data(), what, int(argument.size()),
+                 argument.data());
     std::fwrite(usage.data(), 1, usage.size(), stderr);
     return 2;
 }
@@ -79,8 +81,8 @@ std::optional<int> refuseStyleSheet(std::string_view path)
     const RegularFile file = checkRegularFile(QByteArray(path.data(), qsizetype(path.size())), MaxStyleSheetBytes);
     if (file.problem == RegularFile::None)
         return std::nullopt;
-    std::fprintf(stderr, "%.*s: cannot use the style sheet '%.*s': %s\n", int(programName.size()),
-                 programName.data(), int(path.size()), path.data(), file.reason.toLocal8Bit().constData());
+    std::fprintf(stderr, "%.*s: cannot use the style sheet '%.*s': %s\n", int(programName.size()), programName.data(),
+                 int(path.size()), path.data(), file.reason.toLocal8Bit().constData());
     return 2;
 }
 

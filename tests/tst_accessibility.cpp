@@ -109,7 +109,8 @@ void TestAccessibility::tabWalk_data()
         {"Command3", QStringLiteral("Moon's Phase"), {}},
     };
 
-    for (const auto &[window, stops] : {std::pair{QStringLiteral("Form1"), mainWindow}, std::pair{QStringLiteral("Form3"), view}}) {
+    for (const auto &[window, stops] :
+         {std::pair{QStringLiteral("Form1"), mainWindow}, std::pair{QStringLiteral("Form3"), view}}) {
         // One press more than there are stops: the chain closes on the first field again.
         for (size_t presses = 0; presses <= stops.size(); ++presses) {
             const Stop &stop = stops[presses % stops.size()];
@@ -191,21 +192,24 @@ void TestAccessibility::resultsAreToldInWords_data()
     QTest::addColumn<QString>("viewDescription"); // its end; empty when the view is not opened
 
     const QString nothing = QStringLiteral("Nothing drawn yet.");
-    QTest::newRow("the Moon") << u"30"_s << u""_s << u"5"_s << QStringList{u"Form1.Command1"_s} << u"Moon 325"_s << u""_s;
+    QTest::newRow("the Moon") << u"30"_s << u""_s << u"5"_s << QStringList{u"Form1.Command1"_s} << u"Moon 325"_s
+                              << u""_s;
     QTest::newRow("the Sun") << u""_s << u"120"_s << u"21"_s << QStringList{u"Form1.Command1"_s} << u"Sun 390"_s
                              << u""_s;
     QTest::newRow("the phase") << u"30"_s << u"120"_s << u""_s << QStringList{u"Form1.Command1"_s} << u"Phase 21"_s
                                << u""_s;
-    QTest::newRow("whole hour") << u"30"_s << u""_s << u""_s << QStringList{u"Form1.Command4"_s}
-                                << u"Solar hour 14"_s << u""_s;
+    QTest::newRow("whole hour") << u"30"_s << u""_s << u""_s << QStringList{u"Form1.Command4"_s} << u"Solar hour 14"_s
+                                << u""_s;
     QTest::newRow("hour and minutes") << u"37.5"_s << u""_s << u""_s << QStringList{u"Form1.Command4"_s}
                                       << u"Solar hour 14 30"_s << u""_s;
-    QTest::newRow("view opened") << u"30"_s << u"325"_s << u""_s << QStringList{u"Form1.Command3"_s} << u""_s << nothing;
+    QTest::newRow("view opened") << u"30"_s << u"325"_s << u""_s << QStringList{u"Form1.Command3"_s} << u""_s
+                                 << nothing;
     QTest::newRow("Moon's line") << u"30"_s << u"325"_s << u""_s
                                  << QStringList{u"Form1.Command3"_s, u"Form3.Command1"_s}
                                  << u"Drawn: the Moon's line at 325 degrees, green"_s
                                  << u"Drawn: the Moon's line at 325 degrees, green."_s;
-    QTest::newRow("each figure once, in order") << u"-30"_s << u"325"_s << u""_s
+    QTest::newRow("each figure once, in order")
+        << u"-30"_s << u"325"_s << u""_s
         << QStringList{u"Form1.Command3"_s, u"Form3.Command2"_s, u"Form3.Command3"_s, u"Form3.Command2"_s}
         << u"Drawn: the Sun's line at -30 degrees, red"_s
         << u"Drawn: the Sun's line at -30 degrees, red; the ring of the 28 days of the Moon's month."_s;
@@ -305,12 +309,12 @@ void TestAccessibility::focusMarkStandsOut_data()
     QTest::addColumn<QColor>("highlight");
     QTest::addColumn<QColor>("text");
     QTest::addColumn<QColor>("mark");
-    QTest::newRow("light, blue highlight") << QColor(0xefefef) << QColor(0x308cc6) << QColor(Qt::black)
-                                           << QColor(0x308cc6);
-    QTest::newRow("light, pale highlight") << QColor(0xefefef) << QColor(0xc0d8f0) << QColor(Qt::black)
-                                           << QColor(Qt::black);
-    QTest::newRow("dark, pale highlight") << QColor(0x202020) << QColor(0xc0d8f0) << QColor(Qt::white)
-                                          << QColor(0xc0d8f0);
+    QTest::newRow("light, blue highlight")
+        << QColor(0xefefef) << QColor(0x308cc6) << QColor(Qt::black) << QColor(0x308cc6);
+    QTest::newRow("light, pale highlight")
+        << QColor(0xefefef) << QColor(0xc0d8f0) << QColor(Qt::black) << QColor(Qt::black);
+    QTest::newRow("dark, pale highlight")
+        << QColor(0x202020) << QColor(0xc0d8f0) << QColor(Qt::white) << QColor(0xc0d8f0);
     QTest::newRow("nothing stands out") << QColor(0x808080) << QColor(0x8a8a8a) << QColor(0x7a7a7a)
                                         << QColor(Qt::black);
 }
@@ -334,8 +338,8 @@ void TestAccessibility::focusMarkStandsOut()
     button.setPalette(palette);
     button.setFocus();
     const QImage image = button.grab().toImage();
-    for (const QPoint inside : {QPoint(1, image.height() / 2), QPoint(2, image.height() / 2),
-                                QPoint(image.width() / 2, image.height() - 3)})
+    for (const QPoint inside :
+         {QPoint(1, image.height() / 2), QPoint(2, image.height() / 2), QPoint(image.width() / 2, image.height() - 3)})
         QCOMPARE(image.pixelColor(inside), mark);
 }
 

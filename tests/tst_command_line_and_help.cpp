@@ -70,10 +70,10 @@ public:
     explicit VirtualScreen(int depth)
     {
         // Xvfb picks a free display and writes its number on the descriptor given.
-        m_server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                                QStringLiteral("-screen"), QStringLiteral("0"),
-                                                QStringLiteral("800x600x%1").arg(depth), QStringLiteral("-nolisten"),
-                                                QStringLiteral("tcp")});
+        m_server.start(QStringLiteral("Xvfb"),
+                       {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                        QStringLiteral("0"), QStringLiteral("800x600x%1").arg(depth), QStringLiteral("-nolisten"),
+                        QStringLiteral("tcp")});
         while (m_server.waitForReadyRead(20000)) {
             m_display += QString::fromLatin1(m_server.readAllStandardOutput());
             if (m_display.endsWith(u'\n'))
@@ -182,12 +182,14 @@ void TestCommandLineAndHelp::commandLine_data()
     QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << QString()
                                     << QStringLiteral("astrolabe-simulator: unknown option '--colour'\n") + usage;
     QTest::newRow("stray file name") << QStringList{"notes.txt"} << 2 << QString()
-                                     << QStringLiteral("astrolabe-simulator: unexpected argument 'notes.txt'\n") + usage;
+                                     << QStringLiteral("astrolabe-simulator: unexpected argument 'notes.txt'\n")
+                                            + usage;
     QTest::newRow("stray after a Qt option's value")
         << QStringList{"-platform", "offscreen", "plate.jpg"} << 2 << QString()
         << QStringLiteral("astrolabe-simulator: unexpected argument 'plate.jpg'\n") + usage;
-    QTest::newRow("Qt option without its value") << QStringList{"-platform"} << 2 << QString()
-                                                 << QStringLiteral("astrolabe-simulator: missing value for option '-platform'\n");
+    QTest::newRow("Qt option without its value")
+        << QStringList{"-platform"} << 2 << QString()
+        << QStringLiteral("astrolabe-simulator: missing value for option '-platform'\n");
 }
 
 // Exits before Qt starts: there is no display, so a program that opened a window could not answer.
@@ -215,8 +217,8 @@ void TestCommandLineAndHelp::commandLine()
 // not refused by its own options.
 void TestCommandLineAndHelp::qtOptionsReachQt()
 {
-    const Run run = runProgram({QStringLiteral("-platform"), QStringLiteral("nosuchplatform")},
-                               QStringLiteral("offscreen"));
+    const Run run =
+        runProgram({QStringLiteral("-platform"), QStringLiteral("nosuchplatform")}, QStringLiteral("offscreen"));
     QVERIFY(run.exitStatus == QProcess::CrashExit || run.exitCode != 0);
     QVERIFY2(run.err.contains(QLatin1String("\"nosuchplatform\"")), qPrintable(run.err));
     QVERIFY2(!run.err.contains(QLatin1String("astrolabe-simulator:")), qPrintable(run.err));
@@ -233,22 +235,22 @@ void TestCommandLineAndHelp::endsWithOneLine_data()
 
     const QString noDisplay = QStringLiteral("astrolabe-simulator: no display could be opened: ");
     const QString writeError = QStringLiteral("astrolabe-simulator: write error: No space left on device\n");
-    QTest::newRow("DISPLAY not set") << QStringList{} << QString() << QString()
-                                     << 1 << noDisplay + u"DISPLAY is not set\n"_qs;
-    QTest::newRow("no server at DISPLAY") << QStringList{} << u":87"_qs << QString()
-                                          << 1 << noDisplay + u"the X server of display :87 did not answer\n"_qs;
-    QTest::newRow("no server at -display") << QStringList{u"-display"_qs, u":88"_qs} << QString() << QString()
-                                           << 1 << noDisplay + u"the X server of display :88 did not answer\n"_qs;
-    QTest::newRow("--help into a full device") << QStringList{u"--help"_qs} << QString() << u"/dev/full"_qs
-                                               << 1 << writeError;
-    QTest::newRow("--version into a full device") << QStringList{u"-v"_qs} << QString() << u"/dev/full"_qs
-                                                  << 1 << writeError;
-    QTest::newRow("style sheet /dev/zero") << QStringList{u"-stylesheet"_qs, u"/dev/zero"_qs} << QString()
-                                           << QString()
-                                           << 2 << u"astrolabe-simulator: cannot use the style sheet '/dev/zero': a "
-                                              "device, not a regular file\n"_qs;
-    QTest::newRow("style sheet, a folder") << QStringList{u"-stylesheet=/"_qs} << QString() << QString()
-                                           << 2 << u"astrolabe-simulator: cannot use the style sheet '/': a folder, not "
+    QTest::newRow("DISPLAY not set") << QStringList{} << QString() << QString() << 1
+                                     << noDisplay + u"DISPLAY is not set\n"_qs;
+    QTest::newRow("no server at DISPLAY") << QStringList{} << u":87"_qs << QString() << 1
+                                          << noDisplay + u"the X server of display :87 did not answer\n"_qs;
+    QTest::newRow("no server at -display") << QStringList{u"-display"_qs, u":88"_qs} << QString() << QString() << 1
+                                           << noDisplay + u"the X server of display :88 did not answer\n"_qs;
+    QTest::newRow("--help into a full device")
+        << QStringList{u"--help"_qs} << QString() << u"/dev/full"_qs << 1 << writeError;
+    QTest::newRow("--version into a full device")
+        << QStringList{u"-v"_qs} << QString() << u"/dev/full"_qs << 1 << writeError;
+    QTest::newRow("style sheet /dev/zero")
+        << QStringList{u"-stylesheet"_qs, u"/dev/zero"_qs} << QString() << QString() << 2
+        << u"astrolabe-simulator: cannot use the style sheet '/dev/zero': a "
+           "device, not a regular file\n"_qs;
+    QTest::newRow("style sheet, a folder") << QStringList{u"-stylesheet=/"_qs} << QString() << QString() << 2
+                                           << u"astrolabe-simulator: cannot use the style sheet '/': a folder, not "
                                               "a regular file\n"_qs;
 }
 
@@ -305,7 +307,7 @@ void TestCommandLineAndHelp::closedStandardDescriptorsAreFilled()
         return std::any_of(entries.begin(), entries.end(), [](const QFileInfo &entry) {
             char target[64] = {};
             return ::readlink(QFile::encodeName(entry.filePath()).constData(), target, sizeof target - 1) > 0
-                && qstrncmp(target, "socket:", 7) == 0;
+                   && qstrncmp(target, "socket:", 7) == 0;
         });
     };
     QTRY_VERIFY_WITH_TIMEOUT(holdsSocket() || program.state() == QProcess::NotRunning, 20000);
@@ -444,9 +446,9 @@ void TestCommandLineAndHelp::picturesAreDescribedInWords()
     QTextBrowser *help = Help::guideText();
     QVERIFY(help);
     const QString text = help->document()->toPlainText();
-    for (const char *words : {"Picture: The main window after solving for the phase.",
-                              "Picture: Sun 30 and Moon 120 give the phase 21.",
-                              "Picture: The drawing window with the Moon's line, the Sun's line and the ring."})
+    for (const char *words :
+         {"Picture: The main window after solving for the phase.", "Picture: Sun 30 and Moon 120 give the phase 21.",
+          "Picture: The drawing window with the Moon's line, the Sun's line and the ring."})
         QVERIFY2(text.contains(QLatin1String(words)), words);
 }
 

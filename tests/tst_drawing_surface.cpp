@@ -128,8 +128,8 @@ void TestDrawingSurface::lineBetweenItsEnds_data()
                                         << QPoint(200, 40);
     QTest::newRow("view units, down") << 3.0 << 1.0 << QPointF(500, 300) << QPointF(500, 2700) << QPoint(100, 20)
                                       << QPoint(100, 180);
-    QTest::newRow("view units, diagonal") << 3.0 << 1.0 << QPointF(250, 750) << QPointF(1250, 3750)
-                                          << QPoint(50, 50) << QPoint(250, 250);
+    QTest::newRow("view units, diagonal")
+        << 3.0 << 1.0 << QPointF(250, 750) << QPointF(1250, 3750) << QPoint(50, 50) << QPoint(250, 250);
 }
 
 void TestDrawingSurface::lineBetweenItsEnds()
@@ -213,12 +213,11 @@ void TestDrawingSurface::circleRadiusInHorizontalUnits_data()
     QTest::addColumn<double>("pixelRadius");
 
     QTest::newRow("pixel units") << 15.0 << 15.0 << QPointF(150, 150) << 50.0 << QPointF(150, 150) << 50.0;
-    QTest::newRow("view units: 3 twips across, 1 down") << 3.0 << 1.0 << QPointF(750, 2250) << 250.0
-                                                        << QPointF(150, 150) << 50.0;
-    QTest::newRow("view units, off centre") << 3.0 << 1.0 << QPointF(500, 1500) << 350.0 << QPointF(100, 100)
-                                            << 70.0;
-    QTest::newRow("tall units: the radius still counts across") << 15.0 << 45.0 << QPointF(150, 50) << 60.0
-                                                                 << QPointF(150, 150) << 60.0;
+    QTest::newRow("view units: 3 twips across, 1 down")
+        << 3.0 << 1.0 << QPointF(750, 2250) << 250.0 << QPointF(150, 150) << 50.0;
+    QTest::newRow("view units, off centre") << 3.0 << 1.0 << QPointF(500, 1500) << 350.0 << QPointF(100, 100) << 70.0;
+    QTest::newRow("tall units: the radius still counts across")
+        << 15.0 << 45.0 << QPointF(150, 50) << 60.0 << QPointF(150, 150) << 60.0;
 }
 
 void TestDrawingSurface::circleRadiusInHorizontalUnits()
@@ -256,8 +255,7 @@ void TestDrawingSurface::arcRunsCounterClockwise_data()
         << 0.0f << Pi / 2 << QList<int>{10, 45, 80} << QList<int>{135, 180, 225, 270, 315};
     QTest::newRow("up to right: three quarters by the left")
         << Pi / 2 << 0.0f << QList<int>{100, 135, 180, 225, 270, 315, 350} << QList<int>{20, 45, 70};
-    QTest::newRow("left to down") << Pi << 3 * Pi / 2 << QList<int>{190, 225, 260}
-                                  << QList<int>{0, 45, 90, 135, 315};
+    QTest::newRow("left to down") << Pi << 3 * Pi / 2 << QList<int>{190, 225, 260} << QList<int>{0, 45, 90, 135, 315};
     QTest::newRow("across pointing right, from 315 to 45 degrees")
         << 7 * Pi / 4 << Pi / 4 << QList<int>{330, 0, 30} << QList<int>{90, 135, 180, 225, 270};
 }
@@ -328,8 +326,7 @@ void TestDrawingSurface::equalAnglesDrawTheWholeCircle_data()
     QTest::newRow("0 and 0") << 0.0f << 0.0f << QList<int>{};
     QTest::newRow("1 and -1: with the radius at 1") << 1.0f << -1.0f << QList<int>{57};
     QTest::newRow("-4 and 4: with the radius at 4") << -4.0f << 4.0f << QList<int>{229};
-    QTest::newRow("-6.28 and -6.28: one radius, a hair below pointing right") << -6.28f << -6.28f
-                                                                              << QList<int>{360};
+    QTest::newRow("-6.28 and -6.28: one radius, a hair below pointing right") << -6.28f << -6.28f << QList<int>{360};
 }
 
 void TestDrawingSurface::equalAnglesDrawTheWholeCircle()
@@ -414,7 +411,6 @@ void TestDrawingSurface::repaintErasesNothing()
     QCOMPARE(after.pixel(20, 40), QBColor(4).rgb());
     QCOMPARE(after, before);
 }
-
 
 void TestDrawingSurface::replayMatchesTheScreen_data()
 {

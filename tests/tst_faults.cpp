@@ -120,17 +120,15 @@ void TestFaults::hostileInput_data()
     QTest::addColumn<int>("error"); // 0: none
     QTest::addColumn<QStringList>("written");
 
-    auto row = [](const char *name, const char *button, const QString &sun, const QString &moon,
-                  const QString &phase, int error, const QStringList &written) {
+    auto row = [](const char *name, const char *button, const QString &sun, const QString &moon, const QString &phase,
+                  int error, const QStringList &written) {
         QTest::newRow(name) << QString::fromLatin1(button) << sun << moon << phase << error << written;
     };
     const int Overflow = RuntimeError::Overflow;
 
     // The solver clears the solar hour first, then faults before writing anything else.
-    auto solverRow = [&](const char *name, const QString &sun, const QString &moon, const QString &phase,
-                         int error, const QStringList &written) {
-        row(name, "Form1.Command1", sun, moon, phase, error, written);
-    };
+    auto solverRow = [&](const char *name, const QString &sun, const QString &moon, const QString &phase, int error,
+                         const QStringList &written) { row(name, "Form1.Command1", sun, moon, phase, error, written); };
     auto solverFault = [&](const char *name, const QString &sun, const QString &moon, const QString &phase) {
         solverRow(name, sun, moon, phase, Overflow, {u"Form1.Text5="_s});
     };
@@ -149,8 +147,7 @@ void TestFaults::hostileInput_data()
     solverRow("whole phase: Sun -0 is not above 0", u"-0"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
     solverRow("whole phase: Sun a lone point", u"."_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
     solverRow("whole phase: Sun a lone minus", u"-"_s, u"90"_s, u""_s, 0, solved(u"Text3"_s, u"7"_s, Phase));
-    solverRow("phase to a tenth: Sun after a tab", u"\t30"_s, u"120"_s, u""_s, 0,
-              solved(u"Text3"_s, u"21"_s, Phase));
+    solverRow("phase to a tenth: Sun after a tab", u"\t30"_s, u"120"_s, u""_s, 0, solved(u"Text3"_s, u"21"_s, Phase));
     solverRow("whole phase: Sun after a no-break space reads 0", u"\u00a030"_s, u"120"_s, u""_s, 0,
               solved(u"Text3"_s, u"9"_s, Phase));
     solverRow("whole phase: Sun after an ideographic space reads 0", u"\u300030"_s, u"120"_s, u""_s, 0,
@@ -313,8 +310,7 @@ void TestFaults::damagedPlatePicture_data()
     QTest::newRow("not a JPEG") << u"text"_s << int(RuntimeError::InvalidPicture) << u"Unsupported image format"_s;
     QTest::newRow("empty") << u"empty"_s << int(RuntimeError::InvalidPicture) << u"Unsupported image format"_s;
     QTest::newRow("a folder") << u"folder"_s << int(RuntimeError::PathFileAccessError) << u"a folder"_s;
-    QTest::newRow("unreadable") << u"unreadable"_s << int(RuntimeError::PathFileAccessError)
-                                << u"Permission denied"_s;
+    QTest::newRow("unreadable") << u"unreadable"_s << int(RuntimeError::PathFileAccessError) << u"Permission denied"_s;
     QTest::newRow("missing") << u"missing"_s << int(RuntimeError::FileNotFound) << u"the file is not there"_s;
     // Opening these used to hang for a writer, or read without end, or read gigabytes.
     QTest::newRow("a named pipe") << u"fifo"_s << int(RuntimeError::PathFileAccessError)

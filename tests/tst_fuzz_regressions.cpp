@@ -101,6 +101,7 @@ void TestFuzzRegressions::largestDoublesReadBack()
 }
 
 // A result written at the edge of the double range is the input of the next press.
+// clang-format off
 void TestFuzzRegressions::solverResultsAtTheEdgeReadBack_data()
 {
     QTest::addColumn<QString>("sun");
@@ -115,6 +116,7 @@ void TestFuzzRegressions::solverResultsAtTheEdgeReadBack_data()
     QTest::newRow("Sun written back into the Moon field") << "" << "1.79769313486231E+308" << "0"
                                                            << "1.79769313486231E+308";
 }
+// clang-format on
 
 void TestFuzzRegressions::solverResultsAtTheEdgeReadBack()
 {
@@ -175,7 +177,8 @@ void TestFuzzRegressions::mebibyteFieldsStayFast()
         timer.start();
         finishesOrOverflows(handler);
         const qint64 elapsed = timer.elapsed();
-        QVERIFY2(elapsed < handlerLimitMs, qPrintable(QStringLiteral("%1 took %2 ms").arg(QLatin1String(name)).arg(elapsed)));
+        QVERIFY2(elapsed < handlerLimitMs,
+                 qPrintable(QStringLiteral("%1 took %2 ms").arg(QLatin1String(name)).arg(elapsed)));
     }
 }
 

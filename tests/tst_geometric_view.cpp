@@ -122,10 +122,9 @@ void verifyPositionLine(const QImage &image, QPointF end, QRgb colour, double sc
     const QPointF direction = d / std::hypot(d.x(), d.y());
     const int reach = int(std::ceil(2 * scale));
     const double coverage = coverageAlong(image, centre, end, colour, reach);
-    QVERIFY2(coverage > 0.9, qPrintable(QStringLiteral("line covers %1 of the way to (%2, %3)")
-                                            .arg(coverage)
-                                            .arg(end.x())
-                                            .arg(end.y())));
+    QVERIFY2(
+        coverage > 0.9,
+        qPrintable(QStringLiteral("line covers %1 of the way to (%2, %3)").arg(coverage).arg(end.x()).arg(end.y())));
     QVERIFY2(colourNear(image, end, colour, 3 * reach / 2), "nothing of the line's colour at its end");
     QVERIFY2(!colourNear(image, end + direction * 6 * scale, colour, reach), "the line runs past its end");
     QVERIFY2(!colourNear(image, centre - direction * 10 * scale, colour, reach / 2), "the line runs behind the centre");
@@ -158,7 +157,8 @@ PixelTest roughly(QRgb colour)
 {
     return [colour](QRgb p) {
         return std::abs(qRed(p) - qRed(colour)) + std::abs(qGreen(p) - qGreen(colour))
-                   + std::abs(qBlue(p) - qBlue(colour)) < 120;
+                   + std::abs(qBlue(p) - qBlue(colour))
+               < 120;
     };
 }
 
@@ -179,9 +179,8 @@ QString pdfText(const QString &path)
 QImage pdfPage(const QString &path)
 {
     const QString base = path + QStringLiteral(".page");
-    QProcess::execute(QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-singlefile"),
-                       QStringLiteral("-png"), path, base});
+    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("96"),
+                                                   QStringLiteral("-singlefile"), QStringLiteral("-png"), path, base});
     return QImage(base + QStringLiteral(".png"));
 }
 
@@ -284,6 +283,7 @@ void TestGeometricView::controlPlaces()
         QCOMPARE(button->text(), caption);
 }
 
+// clang-format off
 void TestGeometricView::loadingCopiesTheTextsUnchanged_data()
 {
     QTest::addColumn<QString>("sun");
@@ -296,6 +296,7 @@ void TestGeometricView::loadingCopiesTheTextsUnchanged_data()
     QTest::newRow("blanks and signs are not trimmed") << " 30 " << "+120.50" << "-0";
     QTest::newRow("numbers are not converted") << "1e308" << "90abc" << "21.0";
 }
+// clang-format on
 
 void TestGeometricView::loadingCopiesTheTextsUnchanged()
 {
@@ -395,6 +396,7 @@ void TestGeometricView::baseFigure()
     QVERIFY(circleCoverage(shown, BaseCirclePixels, foreground) > 0.9);
 }
 
+// clang-format off
 void TestGeometricView::figureButtons_data()
 {
     QTest::addColumn<QString>("sun");
@@ -411,6 +413,7 @@ void TestGeometricView::figureButtons_data()
     QTest::newRow("blanks first, fractions") << "  225.5" << "\t300 deg" << "225.5" << "300" << 225.5 << 300.0;
     QTest::newRow("letters read as 0") << "abc" << "60" << "0" << "60" << 0.0 << 60.0;
 }
+// clang-format on
 
 void TestGeometricView::figureButtons()
 {
@@ -495,12 +498,11 @@ void TestGeometricView::phaseRingWithEmptyFields()
         const double t = day * step;
         const double coverage = coverageAlong(image, onCircle(Centre, 20, qRadiansToDegrees(t)),
                                               onCircle(Centre, RingPixels, qRadiansToDegrees(t)), foreground);
-    QVERIFY2(coverage > 0.9, qPrintable(QStringLiteral("day %1's radius covers %2").arg(day).arg(coverage)));
+        QVERIFY2(coverage > 0.9, qPrintable(QStringLiteral("day %1's radius covers %2").arg(day).arg(coverage)));
         for (double r : {35.0, 50.0, 65.0}) {
-            QVERIFY2(!colourNear(image, onCircle(Centre, r, qRadiansToDegrees(t + step / 2)), foreground, 1),
-                     qPrintable(QStringLiteral("drawn between day %1 and the next, %2 from the centre")
-                                    .arg(day)
-                                    .arg(r)));
+            QVERIFY2(
+                !colourNear(image, onCircle(Centre, r, qRadiansToDegrees(t + step / 2)), foreground, 1),
+                qPrintable(QStringLiteral("drawn between day %1 and the next, %2 from the centre").arg(day).arg(r)));
         }
     }
     // Pressing again draws the same ring over itself.
@@ -537,6 +539,7 @@ void TestGeometricView::pressAfterMainWindowClosedReadsZero()
     QCOMPARE(programEndCount(), 1);
 }
 
+// clang-format off
 void TestGeometricView::positionTooLargeStopsBeforeTheLine_data()
 {
     QTest::addColumn<QString>("button");
@@ -547,6 +550,7 @@ void TestGeometricView::positionTooLargeStopsBeforeTheLine_data()
     QTest::newRow("Sun -3e307, Sun's line") << "Command2" << "-3e307" << "";
     QTest::newRow("Moon 2.9e307, Moon's line") << "Command1" << "" << "2.9e307";
 }
+// clang-format on
 
 void TestGeometricView::positionTooLargeStopsBeforeTheLine()
 {
@@ -589,7 +593,8 @@ void TestGeometricView::figureLeavesTheScreen()
     QTemporaryDir dir;
     const QString path = dir.filePath(fileName);
     QPageLayout printLayout;
-    FigureExport::setDialogs({[&](QWidget *) { return path; }, [&](QWidget *, QPrinter &printer) {
+    FigureExport::setDialogs({[&](QWidget *) { return path; },
+                              [&](QWidget *, QPrinter &printer) {
                                   printer.setOutputFormat(QPrinter::PdfFormat);
                                   printer.setOutputFileName(path);
                                   printLayout = printer.pageLayout();
@@ -643,6 +648,7 @@ void TestGeometricView::figureLeavesTheScreen()
     QVERIFY(!pixelNear(picture, onSheet(area, {14, 96}), roughly(AxisRed), 1));
 }
 
+// clang-format off
 void TestGeometricView::failedSaveLeavesNothing_data()
 {
     QTest::addColumn<QString>("name"); // within a folder that holds one file, file.txt
@@ -652,6 +658,7 @@ void TestGeometricView::failedSaveLeavesNothing_data()
     QTest::newRow("under a regular file") << "file.txt/figure.svg" << "Not a directory";
     QTest::newRow("unknown extension") << "figure.gif" << ".png, .svg or .pdf";
 }
+// clang-format on
 
 void TestGeometricView::failedSaveLeavesNothing()
 {

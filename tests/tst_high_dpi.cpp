@@ -19,7 +19,7 @@ namespace {
 constexpr qreal Ratio = 2.0;
 
 // The largest number of rows, in any column of the range, that hold a pixel the predicate picks.
-template<typename Picked>
+template <typename Picked>
 int thickestColumn(const QImage &image, int fromX, int toX, int fromY, int toY, Picked picked)
 {
     int thickest = 0;

@@ -24,7 +24,11 @@ class TestHostileInput : public QObject
 
 private slots:
     void initTestCase() { quietOffscreenRaiseWarnings(); }
-    void init() { resetProgramState(); Forms::get<Form1>().Show(); }
+    void init()
+    {
+        resetProgramState();
+        Forms::get<Form1>().Show();
+    }
     void cleanupTestCase() { resetProgramState(); }
 
     void pastes_data();

@@ -25,7 +25,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList valuePool = {u""_s, u"30"_s,    u"120"_s,    u"7"_s,   u"abc"_s,
+const QStringList valuePool = {u""_s,  u"30"_s,    u"120"_s,    u"7"_s,   u"abc"_s,
                                u" "_s, u"1e308"_s, u"-1e308"_s, u"400"_s, u"-90"_s};
 const QStringList mainFields = {u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s, u"Text5"_s,
                                 u"Text6"_s, u"Text7"_s, u"Text8"_s, u"Text9"_s};

@@ -177,8 +177,8 @@ void TestMainWindow::windowedControls_data()
     row("Text7", {800, 280, 73, 21}, "");
     row("Text8", {600, 256, 97, 21}, "");
     row("Text9", {600, 280, 97, 21}, "");
-    row("Command1", {536, 416, 353, 49},
-        "Enter of two of these data and you will have,  as result, the  third data.", 9.75);
+    row("Command1", {536, 416, 353, 49}, "Enter of two of these data and you will have,  as result, the  third data.",
+        9.75);
     row("Command2", {336, 672, 33, 25}, "Turn the astrolabe to point the Sun  or the Moon");
     row("Command3", {632, 592, 201, 85}, "See geometrical solution in astrolabe", 13.5);
     row("Command4", {72, 544, 121, 17}, "Read solar hour");
@@ -262,8 +262,8 @@ void TestMainWindow::paintedControls_data()
     row("Label4", {304, 424, 73, 33}, "North", Blue, 13.5);
     row("Label5", {408, 160, 185, 25}, "Position  of the Sun", Red, 13.5, true);
     row("Label6", {504, 32, 489, 41}, "Dorlasco's Astrolabe simulator", Blue, 24, true);
-    row("Label7", {504, 88, 457, 25}, "It teachs in a simple way how  to use Dorlasco's astrolabe", Blue, 12,
-        false, true);
+    row("Label7", {504, 88, 457, 25}, "It teachs in a simple way how  to use Dorlasco's astrolabe", Blue, 12, false,
+        true);
     row("Label8", {536, 352, 417, 57},
         "Connect the Position of the Sun, the Position of the Moon, the Phase of the Moon", Blue, 13.5);
     row("Label9", {32, 256, 121, 137},
@@ -273,8 +273,8 @@ void TestMainWindow::paintedControls_data()
     row("Label12", {344, 480, 193, 25}, "Position of the Moon in degrees");
     row("Label13", {600, 480, 225, 25}, "Phase of the Moon (integer between 1 and 28 )");
     row("Label14", {64, 656, 137, 17}, "Algebric formula used");
-    row("Label15", {8, 32, 233, 41},
-        "Click here to see a 15' PowerPointPresentation in Italian language ( suggested).", Blue);
+    row("Label15", {8, 32, 233, 41}, "Click here to see a 15' PowerPointPresentation in Italian language ( suggested).",
+        Blue);
     row("Label16", {216, 552, 113, 17}, "solar hour");
     row("Label17", {592, 544, 249, 17}, "Day of the Moon's month: after the new Moon");
     row("Label18", {8, 56, 185, 25}, "Not present in the email version", Red);
@@ -328,8 +328,8 @@ void TestMainWindow::paintedControls()
 void TestMainWindow::everyControlIsLaidOut()
 {
     std::set<QString> expected;
-    for (const char *name : {"Image1", "Line2", "Line3", "Line4", "Line5", "OLE1", "Picture1", "Command1",
-                             "Command2", "Command3", "Command4"})
+    for (const char *name : {"Image1", "Line2", "Line3", "Line4", "Line5", "OLE1", "Picture1", "Command1", "Command2",
+                             "Command3", "Command4"})
         expected.insert(QString::fromLatin1(name));
     for (const QString &name : TextBoxes)
         expected.insert(name);
@@ -433,7 +433,7 @@ void TestMainWindow::plateFillsImage1()
             const QColor expected = plate.pixelColor(x - PlateBox.left(), y - PlateBox.top());
             QVERIFY2(near(screen.pixelColor(x, y), expected, 24),
                      qPrintable(u"(%1, %2): %3, expected %4"_qs.arg(x).arg(y).arg(screen.pixelColor(x, y).name(),
-                                                                               expected.name())));
+                                                                                  expected.name())));
             ++compared;
         }
     }
@@ -445,10 +445,9 @@ void TestMainWindow::focusStartsInText1AndFollowsTabOrder()
     Form1 &window = shownMainWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
 
-    const QStringList order = {u"Text1"_qs,    u"Text2"_qs, u"Text3"_qs,    u"Text4"_qs,    u"Command1"_qs,
-                               u"Command2"_qs, u"Picture1"_qs, u"OLE1"_qs,  u"Text5"_qs,    u"Command4"_qs,
-                               u"Command3"_qs, u"Text6"_qs, u"Text7"_qs,    u"Text8"_qs,    u"Text9"_qs,
-                               u"Text1"_qs};
+    const QStringList order = {u"Text1"_qs,    u"Text2"_qs, u"Text3"_qs, u"Text4"_qs,    u"Command1"_qs, u"Command2"_qs,
+                               u"Picture1"_qs, u"OLE1"_qs,  u"Text5"_qs, u"Command4"_qs, u"Command3"_qs, u"Text6"_qs,
+                               u"Text7"_qs,    u"Text8"_qs, u"Text9"_qs, u"Text1"_qs};
     QVERIFY(QApplication::focusWidget());
     QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
     for (qsizetype i = 1; i < order.size(); ++i) {
@@ -694,11 +693,11 @@ void TestMainWindow::writtenFieldsShowTheirBeginning_data()
     QTest::newRow("solar hour of 200.2") << u"200.2"_qs << QString() << solarHour << u"Form1.Text5"_qs;
     QTest::newRow("the Moon solved") << u"1"_qs << u"26.6"_qs << solve << u"Form1.Text2"_qs;
     QTest::newRow("the formula") << u"1"_qs << u"26.6"_qs << solve << u"Form1.Text4"_qs;
-    QTest::newRow("the view's copy of the Sun") << u"200.2"_qs << QString() << QStringList{u"Form1.Command3"_qs}
-                                                << u"Form3.Text1"_qs;
-    QTest::newRow("the view's Sun's line") << u"0.0000000000001"_qs << QString()
-                                           << QStringList{u"Form1.Command3"_qs, u"Form3.Command2"_qs}
-                                           << u"Form3.Text1"_qs;
+    QTest::newRow("the view's copy of the Sun")
+        << u"200.2"_qs << QString() << QStringList{u"Form1.Command3"_qs} << u"Form3.Text1"_qs;
+    QTest::newRow("the view's Sun's line")
+        << u"0.0000000000001"_qs << QString() << QStringList{u"Form1.Command3"_qs, u"Form3.Command2"_qs}
+        << u"Form3.Text1"_qs;
 }
 
 // A field the program writes shows the beginning of its text, the hours of "13  2.00000000000001", not its end.
@@ -815,8 +814,8 @@ void TestMainWindow::zoomKeysStayWithinBounds()
     Form1 &form = shownMainWindow();
     QVERIFY(showAndWait(form, ShownUntil::Active));
     const QImage designed = screenOf(form);
-    const std::map<QChar, Qt::Key> keyOf = {{u'+', Qt::Key_Plus}, {u'=', Qt::Key_Equal}, {u'-', Qt::Key_Minus},
-                                            {u'0', Qt::Key_0}};
+    const std::map<QChar, Qt::Key> keyOf = {
+        {u'+', Qt::Key_Plus}, {u'=', Qt::Key_Equal}, {u'-', Qt::Key_Minus}, {u'0', Qt::Key_0}};
     // Typed where the focus is, in the Sun's field, which takes none of them as text.
     for (const QChar key : keys)
         QTest::keyClick(&form.Text1(), keyOf.at(key), Qt::ControlModifier);
@@ -861,10 +860,10 @@ void TestMainWindow::zoomScalesPlacesFontsAndPlate()
     const QImage shown = screenOf(form).copy(part.translated(plateBox.topLeft()));
     const double fromZoomed = meanDifference(shown, scaledTo(plateBox.width()).copy(part));
     const double fromDesigned = meanDifference(shown, scaledTo(PlateBox.width()).copy(part));
-    QVERIFY2(fromZoomed < 8 && fromZoomed * 3 < fromDesigned,
-             qPrintable(QStringLiteral("mean difference from the plate at 150% %1, at 100% %2")
-                            .arg(fromZoomed)
-                            .arg(fromDesigned)));
+    QVERIFY2(
+        fromZoomed < 8 && fromZoomed * 3 < fromDesigned,
+        qPrintable(
+            QStringLiteral("mean difference from the plate at 150% %1, at 100% %2").arg(fromZoomed).arg(fromDesigned)));
 }
 
 void TestMainWindow::windowLargerThanTheScreenScrolls_data()

@@ -21,9 +21,7 @@ namespace {
 class GermanLocale
 {
 public:
-    GermanLocale()
-        : m_cLocale(std::setlocale(LC_ALL, nullptr)),
-          m_qtLocale(QLocale())
+    GermanLocale() : m_cLocale(std::setlocale(LC_ALL, nullptr)), m_qtLocale(QLocale())
     {
         for (const char *name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "de_DE@euro"}) {
             if (std::setlocale(LC_ALL, name)) {

@@ -54,7 +54,10 @@ QByteArray encoded(const QImage &picture, const char *format)
 QByteArray gif(QSize size)
 {
     QByteArray bytes("GIF89a");
-    const auto word = [&bytes](int value) { bytes += char(value & 0xFF); bytes += char(value >> 8); };
+    const auto word = [&bytes](int value) {
+        bytes += char(value & 0xFF);
+        bytes += char(value >> 8);
+    };
     word(size.width());
     word(size.height());
     bytes += char(0x86); // a global table of 128 colours
@@ -138,14 +141,10 @@ void TestPictureLoading::decodedSize_data()
     const QByteArray jpeg("jpg");
     QTest::newRow("twice the box: halved") << QSize(418, 418) << jpeg << QSize(209, 209) << QSize(209, 209);
     QTest::newRow("four times: quartered") << QSize(836, 836) << jpeg << QSize(209, 209) << QSize(209, 209);
-    QTest::newRow("sixteen times: an eighth at most") << QSize(1024, 512) << jpeg << QSize(64, 32)
-                                                      << QSize(128, 64);
-    QTest::newRow("halving would go below the box") << QSize(418, 418) << jpeg << QSize(210, 209)
-                                                    << QSize(418, 418);
-    QTest::newRow("one side twice, the other not") << QSize(400, 300) << jpeg << QSize(200, 200)
-                                                   << QSize(400, 300);
-    QTest::newRow("odd sides: halved all the same") << QSize(627, 627) << jpeg << QSize(209, 209)
-                                                     << QSize(313, 313);
+    QTest::newRow("sixteen times: an eighth at most") << QSize(1024, 512) << jpeg << QSize(64, 32) << QSize(128, 64);
+    QTest::newRow("halving would go below the box") << QSize(418, 418) << jpeg << QSize(210, 209) << QSize(418, 418);
+    QTest::newRow("one side twice, the other not") << QSize(400, 300) << jpeg << QSize(200, 200) << QSize(400, 300);
+    QTest::newRow("odd sides: halved all the same") << QSize(627, 627) << jpeg << QSize(209, 209) << QSize(313, 313);
     QTest::newRow("an eighth that is not whole") << QSize(836, 836) << jpeg << QSize(100, 100) << QSize(104, 104);
     QTest::newRow("the box's own size") << QSize(418, 418) << jpeg << QSize(418, 418) << QSize(418, 418);
     QTest::newRow("no box given") << QSize(418, 418) << jpeg << QSize() << QSize(418, 418);
@@ -219,7 +218,7 @@ void TestPictureLoading::endsAndSizes_data()
     QTest::newRow("BMP cut to a third") << bmp.left(bmp.size() / 3) << truncated;
     QTest::newRow("BMP without its last row") << bmp.chopped(120 * 3) << truncated;
     QTest::newRow("PNG of 8000 × 8000") << pngClaiming(QSize(8000, 8000))
-                                      << QStringLiteral("the picture is too large: 8000 × 8000 pixels");
+                                        << QStringLiteral("the picture is too large: 8000 × 8000 pixels");
 }
 
 void TestPictureLoading::endsAndSizes()

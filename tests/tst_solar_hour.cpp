@@ -14,6 +14,7 @@ private slots:
     void sunBeyondTheDoubleRange();
 };
 
+// clang-format off
 void TestSolarHour::solarHour_data()
 {
     QTest::addColumn<QString>("sun");
@@ -57,6 +58,7 @@ void TestSolarHour::solarHour_data()
     QTest::newRow("7: half past 11") << "352.5" << "11  30";
     QTest::newRow("7: second turn") << "547.5" << "24  30";
 }
+// clang-format on
 
 void TestSolarHour::solarHour()
 {

@@ -28,6 +28,7 @@ private slots:
     void numericFault();
 };
 
+// clang-format off
 void TestSolver::solve_data()
 {
     QTest::addColumn<QString>("sun");
@@ -90,6 +91,7 @@ void TestSolver::solve_data()
     QTest::newRow("Moon: order of operations gives 2") << "30" << "" << "2.1" << moonFound << Moon << "2";
     QTest::newRow("Moon: letters in the Sun read 0") << "west" << "" << "7" << moonFound << Moon << "270";
 }
+// clang-format on
 
 void TestSolver::solve()
 {
@@ -108,6 +110,7 @@ void TestSolver::solve()
     QCOMPARE(outcome.formula, formula);
 }
 
+// clang-format off
 void TestSolver::tooFewValues_data()
 {
     QTest::addColumn<QString>("sun");
@@ -121,6 +124,7 @@ void TestSolver::tooFewValues_data()
     QTest::newRow("blank Sun alone") << " " << "" << "";
     QTest::newRow("letters in the phase alone") << "" << "" << "full";
 }
+// clang-format on
 
 void TestSolver::tooFewValues()
 {
@@ -134,6 +138,7 @@ void TestSolver::tooFewValues()
     QVERIFY(outcome.formula.isEmpty());
 }
 
+// clang-format off
 void TestSolver::numericFault_data()
 {
     QTest::addColumn<QString>("sun");
@@ -148,6 +153,7 @@ void TestSolver::numericFault_data()
     QTest::newRow("Sun beyond the double range, alone") << "1e400" << "" << "";
     QTest::newRow("Moon beyond the double range, the Sun from Moon and phase next") << "" << "1e400" << "7";
 }
+// clang-format on
 
 void TestSolver::numericFault()
 {

@@ -28,6 +28,7 @@ QStringList fieldTexts(const Form1 &form)
 
 } // namespace
 
+// clang-format off
 class TestSolverWindow : public QObject
 {
     Q_OBJECT
@@ -205,3 +206,5 @@ private:
 
 QTEST_MAIN(TestSolverWindow)
 #include "tst_solver_window.moc"
+
+// clang-format on

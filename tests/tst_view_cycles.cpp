@@ -15,8 +15,7 @@
 
 namespace {
 
-struct Census
-{
+struct Census {
     qsizetype topLevelWidgets;
     qsizetype widgets;
     qsizetype objects; // the application's and every top-level widget's, at any depth

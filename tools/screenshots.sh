@@ -37,13 +37,8 @@ work=$(mktemp -d)
 pid=$!
 trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null || true; rm -rf "$work" "$XDG_RUNTIME_DIR"' EXIT
 
-# The window id of the largest window with that title (Qt also makes a 1x1 leader window of the same name).
-find_window() {
-    xwininfo -root -tree | awk -v name="\"$1\":" 'index($0, name) {
-        for (i = 1; i <= NF; ++i) if ($i ~ /^[0-9]+x[0-9]+[+-]/) {
-            split($i, s, /[x+-]/); if (s[1] * s[2] > best) { best = s[1] * s[2]; id = $1 } } }
-        END { if (best > 100) print id }'
-}
+# shellcheck source=SCRIPTDIR/x_window.sh
+source "$source_dir/tools/x_window.sh"
 
 wait_for_window() {
     local id="" deadline=$((SECONDS + 20))
@@ -51,19 +46,14 @@ wait_for_window() {
         kill -0 $pid 2>/dev/null || { cat "$work/program.log" >&2; fail "the program ended"; }
         ((SECONDS < deadline)) || fail "no window \"$1\""
         sleep 0.2
-        id=$(find_window "$1")
+        id=$(x_window "$1")
     done
     echo "$id"
 }
 
-# Without a window manager a window has no frame: its client area starts at its upper-left corner.
-origin() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'
-}
-
 click() {
     local x0 y0
-    read -r x0 y0 < <(origin "$1")
+    read -r x0 y0 _ < <(x_window_geometry "$1")
     xdotool mousemove $((x0 + $2)) $((y0 + $3)) click 1
     sleep 0.3
 }
@@ -77,8 +67,7 @@ type_into() {
 save() {
     local id=$1 out=$2 geometry=$3 x0 y0 width height
     shift 3
-    read -r x0 y0 < <(origin "$id")
-    read -r width height < <(xwininfo -id "$id" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print w, h}')
+    read -r x0 y0 width height < <(x_window_geometry "$id")
     import -window root "$work/screen.png"
     convert "$work/screen.png" -crop "${width}x${height}+$x0+$y0" +repage \
         ${geometry:+-crop "$geometry" +repage} "$@" -strip -colors 192 "PNG8:$out"

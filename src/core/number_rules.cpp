@@ -99,8 +99,7 @@ double readNumber(QStringView text)
     }
 
     // The decimal exponent of the first significant digit tells an overflow from an underflow.
-    const long long magnitude =
-        (wholeDigits > 0 ? wholeDigits - 1 : -(leadingFractionZeros + 1)) + exponent;
+    const long long magnitude = (wholeDigits > 0 ? wholeDigits - 1 : -(leadingFractionZeros + 1)) + exponent;
     if (magnitude > 400)
         raiseOverflow();
     if (magnitude < -400)

@@ -6,12 +6,9 @@
 #include <cmath>
 
 RuntimeError::RuntimeError(int number, QString description, QString concerns)
-    : std::runtime_error(description.toStdString()),
-      m_number(number),
-      m_description(std::move(description)),
+    : std::runtime_error(description.toStdString()), m_number(number), m_description(std::move(description)),
       m_concerns(std::move(concerns))
-{
-}
+{}
 
 QString RuntimeError::message(const QString &procedure, const QString &control) const
 {

@@ -220,8 +220,9 @@ bool saveTo(const Form3 &view, const QString &path)
     else
         written = writePdf(view, file);
     if (!written || file.error() != QFileDevice::NoError) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                    : QStringLiteral("the drawing could not be written");
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("the drawing could not be written");
         file.cancelWriting();
         return failed(reason);
     }

@@ -67,8 +67,7 @@ protected:
 void reportUnreadableGuide(const QString &path, const QString &reason)
 {
     showUserMessage({MessageKind::Error, App::Title(),
-                     QCoreApplication::translate("Help", "The guide cannot be shown: %1\n\n%2")
-                         .arg(reason, path)});
+                     QCoreApplication::translate("Help", "The guide cannot be shown: %1\n\n%2").arg(reason, path)});
 }
 
 // Each picture's text alternative is written below it, so that it is read as words, by a screen reader too.

@@ -19,10 +19,7 @@ class PressableBox : public QAccessibleWidget
 public:
     using QAccessibleWidget::QAccessibleWidget;
 
-    QStringList actionNames() const override
-    {
-        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
-    }
+    QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
     void doAction(const QString &action) override
     {
         if (action != pressAction()) {

@@ -89,8 +89,7 @@ QIcon App::Icon()
         // Raw pixels, stored uncompressed, rendered from the scalable icon during the build.
         const QResource pixels(QStringLiteral(":/icons/%1.argb").arg(size));
         if (pixels.isValid() && pixels.size() == qint64(size) * size * 4)
-            icon.addPixmap(QPixmap::fromImage(
-                QImage(pixels.data(), size, size, QImage::Format_ARGB32_Premultiplied)));
+            icon.addPixmap(QPixmap::fromImage(QImage(pixels.data(), size, size, QImage::Format_ARGB32_Premultiplied)));
     }
     return icon;
 }
@@ -156,11 +155,10 @@ QImage LoadPicture(const QString &path, QSize toFill)
         const int bitsPerPixel = format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
         const qint64 bytes = qint64(decoded.width()) * decoded.height() * bitsPerPixel / 8;
         const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
-        const QString reason = decoded.isValid() && limit > 0 && bytes > limit
-                                   ? QStringLiteral("the picture is too large: %1 × %2 pixels")
-                                         .arg(full.width())
-                                         .arg(full.height())
-                                   : reader.errorString();
+        const QString reason =
+            decoded.isValid() && limit > 0 && bytes > limit
+                ? QStringLiteral("the picture is too large: %1 × %2 pixels").arg(full.width()).arg(full.height())
+                : reader.errorString();
         throw refuse(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"), reason);
     }
     // Qt's readers fill what is missing from a cut-short JPEG, GIF or BMP and report success.
@@ -173,10 +171,10 @@ QImage LoadPicture(const QString &path, QSize toFill)
 QColor QBColor(int n)
 {
     static const QRgb palette[16] = {
-        qRgb(0, 0, 0),       qRgb(0, 0, 128),     qRgb(0, 128, 0),     qRgb(0, 128, 128),
-        qRgb(128, 0, 0),     qRgb(128, 0, 128),   qRgb(128, 128, 0),   qRgb(192, 192, 192),
-        qRgb(128, 128, 128), qRgb(0, 0, 255),     qRgb(0, 255, 0),     qRgb(0, 255, 255),
-        qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0),   qRgb(255, 255, 255),
+        qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
+        qRgb(128, 0, 0),     qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(192, 192, 192),
+        qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
+        qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255),
     };
     if (n < 0 || n > 15)
         throw RuntimeError(RuntimeError::InvalidProcedureCall, QStringLiteral("Invalid procedure call or argument"),

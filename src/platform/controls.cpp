@@ -197,8 +197,8 @@ void PresentationBox::paintEvent(QPaintEvent *event)
     QFont bold = font();
     bold.setBold(true);
     painter.setFont(bold);
-    const QRect heading = painter.boundingRect(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                                               tr("Presentation"));
+    const QRect heading =
+        painter.boundingRect(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, tr("Presentation"));
     painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, tr("Presentation"));
     painter.setFont(font());
     const QRect rest = area.adjusted(0, heading.height() + 4, 0, 0);

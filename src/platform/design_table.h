@@ -68,8 +68,7 @@ struct FormDesign {
 
 namespace Design {
 
-ControlDesign label(const char *name, const char *caption, QRect box, int tab, FontDesign font = {},
-                    QColor color = {});
+ControlDesign label(const char *name, const char *caption, QRect box, int tab, FontDesign font = {}, QColor color = {});
 ControlDesign textBox(const char *name, const char *text, QRect box, int tab);
 ControlDesign button(const char *name, const char *caption, QRect box, int tab, FontDesign font = {});
 ControlDesign pictureBox(const char *name, QRect box, int tab);

@@ -26,8 +26,8 @@ void raiseNamingValues(const RuntimeError &error, std::initializer_list<const QL
     for (const QLineEdit *box : unusable) {
         // The field as the user sees it, by its caption; the control's name only where it has none.
         const QString name = box->accessibleName().isEmpty()
-            ? box->window()->objectName() + u'.' + box->objectName()
-            : QStringLiteral("the field \"%1\"").arg(box->accessibleName());
+                                 ? box->window()->objectName() + u'.' + box->objectName()
+                                 : QStringLiteral("the field \"%1\"").arg(box->accessibleName());
         values.emplace_back(name, box->text());
     }
     throw RuntimeError(error.number(), error.description(), unusableValues(values));

@@ -34,9 +34,9 @@ void installDesignFont()
         return;
     installed = true;
     // The layout was drawn for MS Sans Serif; Liberation Sans has close metrics and is installed with the program.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"),
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     // The design face everywhere, message boxes and tooltips included: the desktop's own face would be one more
     // font file to open and one more font to rasterize at start.
     QApplication::setFont(fontFromDesign(FontDesign{}));
@@ -52,7 +52,7 @@ QPen linePen(const QColor &color, int width, Qt::PenStyle style = Qt::SolidLine)
 
 Qt::PenStyle penStyle(int drawStyle)
 {
-    static constexpr Qt::PenStyle styles[] = {Qt::SolidLine,      Qt::DashLine, Qt::DotLine,   Qt::DashDotLine,
+    static constexpr Qt::PenStyle styles[] = {Qt::SolidLine,      Qt::DashLine, Qt::DotLine,  Qt::DashDotLine,
                                               Qt::DashDotDotLine, Qt::NoPen,    Qt::SolidLine};
     return styles[drawStyle];
 }
@@ -97,8 +97,7 @@ QFont fontFromDesign(const FontDesign &design)
     return font;
 }
 
-Form::Form(FormDesign design)
-    : m_design(std::move(design)), m_record(m_design.unitTwipsX, m_design.unitTwipsY)
+Form::Form(FormDesign design) : m_design(std::move(design)), m_record(m_design.unitTwipsX, m_design.unitTwipsY)
 {
     installDesignFont();
     Accessibility::install();
@@ -145,8 +144,7 @@ Form::Form(FormDesign design)
         }
     }
 
-    std::stable_sort(tabOrder.begin(), tabOrder.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::stable_sort(tabOrder.begin(), tabOrder.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     for (size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     if (!tabOrder.empty())
@@ -459,8 +457,8 @@ void Form::paintControl(QPainter &painter, const PaintedControl &control) const
             painter.drawPixmap(onWindow(control.rect).topLeft(), control.scaledPicture);
         break;
     case ControlKind::Line: {
-        painter.setPen(linePen(design.color.isValid() ? design.color : palette().color(QPalette::WindowText),
-                               design.lineWidth));
+        painter.setPen(
+            linePen(design.color.isValid() ? design.color : palette().color(QPalette::WindowText), design.lineWidth));
         const bool asDesigned = m_zoom == NormalZoom && m_offset.isNull();
         if (!asDesigned) {
             painter.save();

@@ -70,7 +70,8 @@ void Forms::unload(Form *form)
         return;
     }
     // Never leave the program running with no window the user can reach.
-    const bool anyVisible = std::any_of(loaded.begin(), loaded.end(), [](const auto &e) { return e.second->isVisible(); });
+    const bool anyVisible =
+        std::any_of(loaded.begin(), loaded.end(), [](const auto &e) { return e.second->isVisible(); });
     if (anyVisible)
         return;
     // A window that was hidden (the main window while the solver shows the view) comes back. One that the user never

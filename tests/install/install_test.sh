@@ -15,6 +15,8 @@ readonly caption="Dorlasco's astrolabe simulator"
 # of the disc, clear of the compass cross through its centre (288, 216).
 readonly plate_patches=("228 156" "328 156" "228 256" "328 256")
 readonly patch_size=20
+# shellcheck source=SCRIPTDIR/../../tools/x_window.sh
+source "$(dirname "$0")/../../tools/x_window.sh"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -38,19 +40,17 @@ show_installed_program() {
     trap 'kill $program_pid 2>/dev/null; wait $program_pid 2>/dev/null || true' EXIT
 
     # The error box about a missing picture has the same title but is far smaller than the main window.
-    local id="" geometry="" deadline=$((SECONDS + 60))
+    local id="" deadline=$((SECONDS + 60))
     while [[ -z $id ]]; do
         kill -0 $program_pid 2>/dev/null || { cat "$work/program.log" >&2; fail "the installed program ended by itself"; }
-        ((SECONDS < deadline)) || fail "no main window after 60 s; windows: $geometry"
+        ((SECONDS < deadline)) ||
+            fail "no main window after 60 s; windows: $(xwininfo -root -tree | grep -F "\"$caption\"" || true)"
         sleep 0.2
-        geometry=$(xwininfo -root -tree | grep -F "\"$caption\": (\"$command_name\"" | awk '{print $1, $(NF-1)}' || true)
-        id=$(awk '{split($2, s, /[x+]/); if (s[1] >= 900 && s[2] >= 650) {print $1; exit}}' <<<"$geometry")
+        id=$(x_window "$caption" 900 650)
     done
 
-    local info x y
-    info=$(xwininfo -id "$id")
-    x=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$info")
-    y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
+    local x y
+    read -r x y _ < <(x_window_geometry "$id")
 
     # Mapped is not yet painted: look again until the plate shows or time runs out.
     local screen=$work/screen.png colours patch px py red blue shown

@@ -40,18 +40,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The main window: the window of that title as large as a main window. Qt also makes a 1x1 leader window of the same
-# name, and a message box carries the program's name as its title.
-find_window() {
-    xwininfo -root -tree 2>/dev/null | awk -v name="\"$title\":" '
-        index($0, name) {
-            for (i = 1; i <= NF; ++i)
-                if ($i ~ /^[0-9]+x[0-9]+[+-]/) {
-                    split($i, size, /[x+-]/)
-                    if (size[1] >= 500 && size[2] >= 400) { print $1; exit }
-                }
-        }'
-}
+# shellcheck source=SCRIPTDIR/../../tools/x_window.sh
+source "$(dirname "$0")/../../tools/x_window.sh"
 
 # Client-area coordinates of the points to check; without a window manager the window has no frame.
 # Line3 runs across at y 216 from x 64 to 528, Line4 down at x 288 from y 16 to 432; the plate fills 184..393.
@@ -138,14 +128,11 @@ while [ -z "$window" ]; do
         fail "no window \"$title\" within $wait_seconds s (an error message box may be in its way)"
     }
     sleep 0.2
-    window=$(find_window)
+    # The main window: the window of that title as large as a main window, not a message box of the same title.
+    window=$(x_window "$title" 500 400)
 done
 
-info=$(xwininfo -id "$window")
-x0=$(awk '/Absolute upper-left X:/ { print $NF }' <<<"$info")
-y0=$(awk '/Absolute upper-left Y:/ { print $NF }' <<<"$info")
-width=$(awk '/Width:/ { print $NF }' <<<"$info")
-height=$(awk '/Height:/ { print $NF }' <<<"$info")
+read -r x0 y0 width height < <(x_window_geometry "$window")
 echo "window $window at $x0,$y0, ${width}x$height"
 if [ "$width" != 977 ] || [ "$height" != 705 ]; then
     fail "the window is ${width}x$height, not 977x705"

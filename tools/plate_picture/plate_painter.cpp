@@ -32,7 +32,7 @@ QPointF polar(qreal radius, qreal degrees)
 
 // An engraved groove catches the light on its lower-right lip: draw the shape once offset in a pale tone, then
 // in dark ink on top.
-template<typename Draw>
+template <typename Draw>
 void engrave(QPainter &p, Draw draw)
 {
     p.save();
