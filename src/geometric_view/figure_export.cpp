@@ -137,8 +137,8 @@ QString quantities(const Form3 &view)
     const auto shown = [](const QLineEdit &box) {
         return box.text().isEmpty() ? QStringLiteral("(empty)") : box.text();
     };
-    return QStringLiteral("Sun %1, Moon %2, phase %3").arg(shown(view.Text1()), shown(view.Text3()),
-                                                          shown(view.Text4()));
+    return QStringLiteral("Sun %1, Moon %2, phase %3")
+        .arg(shown(view.Text1()), shown(view.Text3()), shown(view.Text4()));
 }
 
 void paintSheet(QPainter &painter, const Form3 &view, const QRectF &area)
