@@ -760,6 +760,8 @@ void TestGeometricView::clearingLeavesTheBaseFigure()
     QCOMPARE(view->surface().image(), fresh);
     QCOMPARE(view->drawing().size(), size_t(3));
     QCOMPARE(view->Text1().text(), QStringLiteral("30")); // the key deleted no word of the box
+    // A screen reader is told the figure as it now is.
+    QVERIFY2(view->accessibleDescription().endsWith(u"Nothing drawn yet."), qPrintable(view->accessibleDescription()));
 
     // The figure buttons draw again, still dash-dot.
     press(*view, u"Command2");

@@ -89,6 +89,9 @@ void Form3::clearFigures()
 {
     clearDrawing();
     drawBaseFigure();
+    // A screen reader hears the figure as it now is, not the lines just wiped away.
+    m_figures.clear();
+    describeDrawing();
 }
 
 void Form3::drawPositionLine(double degrees, const QColor &color)
