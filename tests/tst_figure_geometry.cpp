@@ -149,7 +149,7 @@ void TestFigureGeometry::positionTooLargeForRadians()
         QVERIFY(std::isfinite(end.x) && std::isfinite(end.y));
     } catch (const RuntimeError &error) {
         QVERIFY2(faults, qPrintable(error.message()));
-        QCOMPARE(error.number(), 6);
+        QCOMPARE(error.number(), int(RuntimeError::Overflow));
     }
 }
 

@@ -179,7 +179,7 @@ void TestNumberRules::readNumberOverflow()
         ::readNumber(text);
         QFAIL("no fault raised");
     } catch (const RuntimeError &error) {
-        QCOMPARE(error.number(), 6);
+        QCOMPARE(error.number(), int(RuntimeError::Overflow));
         QCOMPARE(error.description(), QStringLiteral("Overflow"));
     }
 }

@@ -7,7 +7,7 @@
 
 FigurePoint positionLineEnd(double degrees)
 {
-    const double radians = ((degrees * 2) * 3.141593) / 360;
+    const double radians = ((degrees * 2) * DesignPi) / 360;
     const double s = std::sin(radians);
     const double c = -std::cos(radians);
     checkFloatingPoint({radians, s, c});
@@ -19,5 +19,5 @@ FigurePoint positionLineEnd(double degrees)
 
 float phaseRingAngle(int day)
 {
-    return float((day * 6.28) / DaysInRing);
+    return float((day * RingFullTurn) / DaysInRing);
 }

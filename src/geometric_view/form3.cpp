@@ -81,8 +81,8 @@ void Form3::Form_Load()
 void Form3::drawBaseFigure()
 {
     Circle(float(FigureCentre.x), float(FigureCentre.y), float(BaseCircleRadius));
-    Line(100, 1440, 1500, 1440, QBColor(4));
-    Line(760, 100, 760, 3300, QBColor(4));
+    for (const FigurePoint *axis : {HorizontalAxis, VerticalAxis})
+        Line(float(axis[0].x), float(axis[0].y), float(axis[1].x), float(axis[1].y), QBColor(4));
 }
 
 void Form3::clearFigures()
@@ -114,26 +114,29 @@ void Form3::describeDrawing(QStringView pressed, const QString &figure)
         Accessibility::announce(button(pressed), tr("Drawn: %1").arg(figure));
 }
 
+// A line button: reads its position from the main window's field, shows the number read in the view's own box, then
+// draws the line and says what it drew.
+void Form3::drawLineFrom(const QLineEdit &mainField, QLineEdit &shownIn, const QColor &color, QStringView pressed,
+                         const QString &figure)
+{
+    usingValuesOf({&mainField}, [&] {
+        const double position = readNumber(mainField.text());
+        shownIn.setText(numberText(position));
+        drawPositionLine(position, color);
+        describeDrawing(pressed, figure.arg(numberText(position)));
+    });
+}
+
 void Form3::Command1_Click()
 {
-    const QLineEdit &moonField = Forms::get<Form1>().Text2();
-    usingValuesOf({&moonField}, [&] {
-        const double moon = readNumber(moonField.text());
-        Text3().setText(numberText(moon));
-        drawPositionLine(moon, QBColor(2));
-        describeDrawing(u"Command1", tr("the Moon's line at %1 degrees, green").arg(numberText(moon)));
-    });
+    drawLineFrom(Forms::get<Form1>().Text2(), Text3(), QBColor(2), u"Command1",
+                 tr("the Moon's line at %1 degrees, green"));
 }
 
 void Form3::Command2_Click()
 {
-    const QLineEdit &sunField = Forms::get<Form1>().Text1();
-    usingValuesOf({&sunField}, [&] {
-        const double sun = readNumber(sunField.text());
-        Text1().setText(numberText(sun));
-        drawPositionLine(sun, QBColor(12));
-        describeDrawing(u"Command2", tr("the Sun's line at %1 degrees, red").arg(numberText(sun)));
-    });
+    drawLineFrom(Forms::get<Form1>().Text1(), Text1(), QBColor(12), u"Command2",
+                 tr("the Sun's line at %1 degrees, red"));
 }
 
 void Form3::Command3_Click()

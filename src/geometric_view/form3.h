@@ -35,6 +35,8 @@ protected:
 private:
     void drawBaseFigure();
     void drawPositionLine(double degrees, const QColor &color);
+    void drawLineFrom(const QLineEdit &mainField, QLineEdit &shownIn, const QColor &color, QStringView pressed,
+                      const QString &figure);
     void placeBesideMainWindow();
     void describeDrawing(QStringView pressed = {}, const QString &figure = {});
 
