@@ -256,7 +256,7 @@ void TestFaults::hostileInput()
     QFETCH(QStringList, written);
 
     Form1 &main = showMainWindow(sun, moon, phase);
-    Forms::Load<Form3>();
+    Forms::get<Form3>();
     Form3 &view = Forms::get<Form3>();
     view.Show();
     view.Text1().setText(u"view sun"_s);

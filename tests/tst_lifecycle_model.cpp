@@ -167,7 +167,7 @@ void TestLifecycleModel::cleanupTestCase()
 
 void TestLifecycleModel::startProgram()
 {
-    Forms::Load<Form1>();
+    Forms::get<Form1>();
     Forms::get<Form1>().Show();
     m_model.loadMain(true);
     ++programRuns;

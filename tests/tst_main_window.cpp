@@ -295,7 +295,7 @@ void TestMainWindow::paintedControls()
     QFETCH(bool, italic);
     QFETCH(QColor, colour);
 
-    const FormDesign form = Form1::layout();
+    const FormDesign form = Form1::designTable();
     const ControlDesign *control = designRow(form, name);
     QVERIFY2(control, qPrintable(name));
     QCOMPARE(twipsToPixels(control->box), rect);
@@ -337,7 +337,7 @@ void TestMainWindow::everyControlIsLaidOut()
         expected.insert(QStringLiteral("Label%1").arg(n));
 
     std::set<QString> actual;
-    for (const ControlDesign &control : Form1::layout().controls)
+    for (const ControlDesign &control : Form1::designTable().controls)
         QVERIFY2(actual.insert(control.name).second, qPrintable(control.name + u" twice"_qs));
     QCOMPARE(actual, expected);
 }
@@ -524,7 +524,7 @@ void TestMainWindow::startWithoutPicture()
     const auto restore = qScopeGuard([] { setMessageSink({}); });
 
     // The start, as the program makes it.
-    Forms::Load<Form1>();
+    Forms::get<Form1>();
     Form1 &window = Forms::get<Form1>();
     window.Show();
 

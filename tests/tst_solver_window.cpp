@@ -41,7 +41,7 @@ private slots:
     {
         resetProgramState();
         m_recorder.clear();
-        Forms::Load<Form1>();
+        Forms::get<Form1>();
         QVERIFY(showAndWait(Forms::get<Form1>()));
     }
     void cleanup() { resetProgramState(); }

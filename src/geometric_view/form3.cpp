@@ -21,7 +21,7 @@ constexpr int DashDot = 3;
 
 } // namespace
 
-Form3::Form3() : Form(layout())
+Form3::Form3() : Form(designTable())
 {
     describeDrawing();
     onClick(u"Command1", &Form3::Command1_Click);

@@ -15,7 +15,7 @@ class Form3 : public Form
 public:
     Form3();
 
-    static FormDesign layout();
+    static FormDesign designTable();
 
     QLineEdit &Text1() const { return textBox(u"Text1"); } // Sun
     QLineEdit &Text3() const { return textBox(u"Text3"); } // Moon

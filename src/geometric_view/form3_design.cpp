@@ -2,7 +2,7 @@
 #include "form3.h"
 
 // The geometric view as its designer laid it out, in twips; it draws in view units of 3 twips across and 1 down.
-FormDesign Form3::layout()
+FormDesign Form3::designTable()
 {
     // The table's builders, not the window's accessors of the same names.
     using Design::button, Design::label, Design::labelledBy, Design::line, Design::spokenAs, Design::textBox;

@@ -160,7 +160,7 @@ void installHelpKey()
 }
 
 // The Help window with the guide in it, made at the first call; null when the guide cannot be read.
-QWidget *makeHelpWindow()
+static QWidget *makeHelpWindow()
 {
     const QString path = guidePath();
     QFile file(path);

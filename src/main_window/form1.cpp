@@ -13,7 +13,7 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 
-Form1::Form1() : Form(layout())
+Form1::Form1() : Form(designTable())
 {
     onClick(u"Command1", &Form1::Command1_Click);
     onClick(u"Command2", &Form1::Command2_Click);

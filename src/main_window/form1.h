@@ -12,7 +12,7 @@ class Form1 : public Form
 public:
     Form1();
 
-    static FormDesign layout();
+    static FormDesign designTable();
     static QString platePicturePath();
 
     QLineEdit &Text1() const { return textBox(u"Text1"); } // Sun, degrees

@@ -19,7 +19,7 @@ const FontDesign ButtonFont{QStringLiteral("MS Sans Serif"), 9.75};
 } // namespace
 
 // The main window as its designer laid it out, in twips, controls in the order they are painted.
-FormDesign Form1::layout()
+FormDesign Form1::designTable()
 {
     // The table's builders, not the window's accessors of the same names.
     using Design::button, Design::image, Design::label, Design::labelledBy, Design::line, Design::pictureBox,

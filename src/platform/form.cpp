@@ -161,8 +161,6 @@ Form::Form(FormDesign design) : m_design(std::move(design)), m_record(m_design.u
     layOut();
 }
 
-Form::~Form() = default;
-
 QWidget *Form::createLabel(const ControlDesign &control)
 {
     auto *label = new QLabel(control.caption, this);

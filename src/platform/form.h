@@ -24,7 +24,6 @@ class Form : public QWidget
     Q_OBJECT
 public:
     explicit Form(FormDesign design);
-    ~Form() override;
 
     const FormDesign &design() const { return m_design; }
     const QString &name() const { return m_design.name; }
@@ -51,7 +50,6 @@ public:
 
     // Drawing on the window's surface, in its drawing units. Coordinates arrive in single precision.
     void setDrawStyle(int style);
-    int drawStyle() const { return m_drawStyle; }
     void Line(float x1, float y1, float x2, float y2, const QColor &color);
     // The radius is in horizontal units, so the circle is round on the screen. With angles (radians), the arc
     // runs counter-clockwise from start to end; a negative angle also draws the radius to that point, and equal

@@ -24,12 +24,6 @@ public:
         return *form;
     }
 
-    template <class F>
-    static void Load()
-    {
-        get<F>();
-    }
-
     // Loads the window if it is not loaded, then shows it: visible, in front, not modal.
     template <class F>
     static F &show()
