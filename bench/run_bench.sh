@@ -12,12 +12,7 @@ set -euo pipefail
 bin_dir=$(cd "${1:-build-bench/bin}" && pwd)
 launches=${BENCH_LAUNCHES:-15}
 
-# One X server of our own, without a window manager, for the whole start-up comparison.
-if [ -z "${ASTROLABE_BENCH_DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x800x24" env ASTROLABE_BENCH_DISPLAY=1 "$0" "$bin_dir"
-fi
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR
-export LC_ALL=C XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+source "$(dirname "$0")/own_display.sh" "$bin_dir"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
