@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     FigurePoint end{};
-    const bool drawn = finishesOrOverflows([&] { end = positionLineEnd(degrees); }, input);
+    const bool drawn = finishesOrOverflows([&] { end = positionLineEnd(degrees); });
     if (!drawn) {
         if (std::isfinite(degrees) && std::fabs(degrees) < radiansLimit)
             fail("positionLineEnd faulted on an ordinary position", input);

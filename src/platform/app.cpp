@@ -3,7 +3,7 @@
 
 #include "picture_ends.h"
 #include "regular_file.h"
-#include "core/runtime_error.h"
+#include "runtime_error.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/runtime_error.h"
+#include "core/numeric_overflow.h"
 
 #include <initializer_list>
 
 class QLineEdit;
 
-// Rethrows an Overflow that names no value with the boxes whose values could not be used: the one whose number is
-// beyond the double range, or, when each reads but the arithmetic on them overflowed, every box that holds a text.
-[[noreturn]] void raiseNamingValues(const RuntimeError &error, std::initializer_list<const QLineEdit *> boxes);
+// Raises the Overflow runtime error with the boxes whose values could not be used: the one whose number is beyond
+// the double range, or, when each reads but the arithmetic on them overflowed, every box that holds a text.
+[[noreturn]] void raiseNamingValues(std::initializer_list<const QLineEdit *> boxes);
 
 // Runs arithmetic on the numbers in these boxes; an overflow it raises says which values it could not use.
 template <typename Compute>
@@ -17,7 +17,7 @@ decltype(auto) usingValuesOf(std::initializer_list<const QLineEdit *> boxes, Com
 {
     try {
         return compute();
-    } catch (const RuntimeError &error) {
-        raiseNamingValues(error, boxes);
+    } catch (const NumericOverflow &) {
+        raiseNamingValues(boxes);
     }
 }

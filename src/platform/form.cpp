@@ -8,7 +8,7 @@
 #include "forms.h"
 #include "text_box.h"
 #include "window_bounds.h"
-#include "core/runtime_error.h"
+#include "runtime_error.h"
 
 #include <QAction>
 #include <QApplication>
