@@ -8,7 +8,7 @@
 #include "core/solver.h"
 #include "platform/app.h"
 #include "platform/forms.h"
-#include "core/runtime_error.h"
+#include "platform/runtime_error.h"
 
 #include <QAbstractButton>
 #include <QClipboard>

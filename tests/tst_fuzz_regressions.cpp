@@ -4,7 +4,7 @@
 #include "core/number_rules.h"
 #include "core/solar_hour.h"
 #include "core/solver.h"
-#include "core/runtime_error.h"
+#include "core/numeric_overflow.h"
 
 #include <QElapsedTimer>
 #include <QTest>

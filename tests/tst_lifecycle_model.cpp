@@ -11,7 +11,7 @@
 #include "core/solar_hour.h"
 #include "core/solver.h"
 #include "platform/forms.h"
-#include "core/runtime_error.h"
+#include "platform/runtime_error.h"
 
 #include <QAbstractButton>
 #include <QApplication>

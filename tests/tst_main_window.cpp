@@ -4,7 +4,7 @@
 #include "platform/app.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
-#include "core/runtime_error.h"
+#include "platform/runtime_error.h"
 #include "test_support.h"
 
 #include <QAbstractButton>

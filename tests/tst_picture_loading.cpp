@@ -5,7 +5,7 @@
 
 #include "main_window/form1.h"
 #include "platform/app.h"
-#include "core/runtime_error.h"
+#include "platform/runtime_error.h"
 
 #include <QBuffer>
 #include <QImageReader>
