@@ -3,7 +3,7 @@
 
 #include "accessibility.h"
 #include "app.h"
-#include "core/numeric_overflow.h"
+#include "numeric_overflow.h"
 #include "runtime_error.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include "field_values.h"
 
 #include "runtime_error.h"
-#include "core/number_rules.h"
+#include "number_rules.h"
 
 #include <QLineEdit>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/numeric_overflow.h"
+#include "numeric_overflow.h"
 
 #include <initializer_list>
 

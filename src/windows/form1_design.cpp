@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
-#include "platform/app.h"
+#include "app.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
-#include "core/number_rules.h"
-#include "core/solar_hour.h"
-#include "core/solver.h"
-#include "geometric_view/form3.h"
-#include "platform/accessibility.h"
-#include "platform/app.h"
-#include "platform/field_values.h"
-#include "platform/forms.h"
+#include "number_rules.h"
+#include "solar_hour.h"
+#include "solver.h"
+#include "form3.h"
+#include "accessibility.h"
+#include "app.h"
+#include "field_values.h"
+#include "forms.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

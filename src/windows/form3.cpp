@@ -3,13 +3,13 @@
 
 #include "figure_export.h"
 
-#include "core/figure_geometry.h"
-#include "core/number_rules.h"
-#include "main_window/form1.h"
-#include "platform/accessibility.h"
-#include "platform/app.h"
-#include "platform/field_values.h"
-#include "platform/forms.h"
+#include "figure_geometry.h"
+#include "number_rules.h"
+#include "form1.h"
+#include "accessibility.h"
+#include "app.h"
+#include "field_values.h"
+#include "forms.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
