@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/number_rules.h"
-#include "core/numeric_overflow.h"
+#include "number_rules.h"
+#include "numeric_overflow.h"
 
 #include <QByteArrayView>
 #include <QString>

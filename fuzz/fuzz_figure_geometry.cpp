@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Any position for the view's lines: "#" and eight bytes give the double itself, any other input is a field text.
 #include "fuzz_checks.h"
-#include "core/figure_geometry.h"
+#include "figure_geometry.h"
 
 #include <cstdint>
 #include <cstring>

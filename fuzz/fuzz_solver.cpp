@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Any three texts, one a line, as the Sun, Moon and phase fields: the solver and the solar hour.
 #include "fuzz_checks.h"
-#include "core/solar_hour.h"
-#include "core/solver.h"
+#include "solar_hour.h"
+#include "solver.h"
 
 #include <QStringList>
 

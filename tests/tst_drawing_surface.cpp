@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "platform/app.h"
-#include "platform/form.h"
+#include "app.h"
+#include "form.h"
 #include "pixel_probes.h"
 #include "test_support.h"
 

@@ -3,12 +3,12 @@
 // procedure had not yet written keep their text, and the program goes on.
 #include "test_support.h"
 
-#include "geometric_view/form3.h"
-#include "main_window/form1.h"
-#include "core/solver.h"
-#include "platform/app.h"
-#include "platform/forms.h"
-#include "platform/runtime_error.h"
+#include "form3.h"
+#include "form1.h"
+#include "solver.h"
+#include "app.h"
+#include "forms.h"
+#include "runtime_error.h"
 
 #include <QAbstractButton>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "core/figure_geometry.h"
-#include "core/numeric_overflow.h"
+#include "figure_geometry.h"
+#include "numeric_overflow.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "geometric_view/figure_export.h"
-#include "geometric_view/form3.h"
-#include "main_window/form1.h"
-#include "core/number_rules.h"
-#include "platform/app.h"
-#include "platform/forms.h"
+#include "figure_export.h"
+#include "form3.h"
+#include "form1.h"
+#include "number_rules.h"
+#include "app.h"
+#include "forms.h"
 #include "pixel_probes.h"
 #include "test_support.h"
 

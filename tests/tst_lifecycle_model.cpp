@@ -4,14 +4,14 @@
 // of the program.
 #include "test_support.h"
 
-#include "core/figure_geometry.h"
-#include "geometric_view/form3.h"
-#include "main_window/form1.h"
-#include "core/number_rules.h"
-#include "core/solar_hour.h"
-#include "core/solver.h"
-#include "platform/forms.h"
-#include "platform/runtime_error.h"
+#include "figure_geometry.h"
+#include "form3.h"
+#include "form1.h"
+#include "number_rules.h"
+#include "solar_hour.h"
+#include "solver.h"
+#include "forms.h"
+#include "runtime_error.h"
 
 #include <QAbstractButton>
 #include <QApplication>

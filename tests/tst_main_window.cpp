@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "geometric_view/form3.h"
-#include "main_window/form1.h"
-#include "platform/app.h"
-#include "platform/controls.h"
-#include "platform/forms.h"
-#include "platform/runtime_error.h"
+#include "form3.h"
+#include "form1.h"
+#include "app.h"
+#include "controls.h"
+#include "forms.h"
+#include "runtime_error.h"
 #include "test_support.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "core/number_rules.h"
-#include "core/numeric_overflow.h"
+#include "number_rules.h"
+#include "numeric_overflow.h"
 
 #include <QElapsedTimer>
 #include <QLocale>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "core/solar_hour.h"
-#include "core/numeric_overflow.h"
+#include "solar_hour.h"
+#include "numeric_overflow.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "core/solver.h"
-#include "core/numeric_overflow.h"
+#include "solver.h"
+#include "numeric_overflow.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "test_support.h"
 
-#include "main_window/form1.h"
-#include "platform/app.h"
-#include "platform/forms.h"
+#include "form1.h"
+#include "app.h"
+#include "forms.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
