@@ -6,6 +6,7 @@
 #include "controls.h"
 #include "event_procedure.h"
 #include "forms.h"
+#include "picture_file.h"
 #include "text_box.h"
 #include "window_bounds.h"
 #include "runtime_error.h"

@@ -7,7 +7,7 @@
 #include "number_rules.h"
 #include "form1.h"
 #include "accessibility.h"
-#include "app.h"
+#include "palette.h"
 #include "field_values.h"
 #include "forms.h"
 
