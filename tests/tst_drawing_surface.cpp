@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app.h"
+#include "palette.h"
 #include "form.h"
 #include "pixel_probes.h"
 #include "test_support.h"

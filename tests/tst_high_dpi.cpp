@@ -3,7 +3,8 @@
 // keeps its logical size, and the figures and the plate are drawn at the device resolution, not upscaled.
 #include "form3.h"
 #include "form1.h"
-#include "app.h"
+#include "palette.h"
+#include "picture_file.h"
 #include "forms.h"
 #include "pixel_probes.h"
 #include "test_support.h"

@@ -2,6 +2,7 @@
 #include "form3.h"
 #include "form1.h"
 #include "app.h"
+#include "picture_file.h"
 #include "controls.h"
 #include "forms.h"
 #include "runtime_error.h"

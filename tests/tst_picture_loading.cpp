@@ -4,7 +4,7 @@
 #include "test_support.h"
 
 #include "form1.h"
-#include "app.h"
+#include "picture_file.h"
 #include "runtime_error.h"
 
 #include <QBuffer>
