@@ -244,16 +244,11 @@ QWidget *Form::createWindowedControl(const ControlDesign &control)
     return widget;
 }
 
-void Form::Show()
+void Form::bringToFront()
 {
     show();
     raise();
     activateWindow();
-}
-
-void Form::Hide()
-{
-    hide();
 }
 
 QWidget &Form::windowedControl(QStringView controlName) const
@@ -330,13 +325,6 @@ void Form::loadPicture(QStringView imageName, const QString &path)
 {
     const QSize box = paintedControl(imageName, ControlKind::Image).rect.size();
     setPicture(imageName, LoadPicture(path, box * deviceRatioOf(*this)));
-}
-
-void Form::setImageVisible(QStringView imageName, bool visible)
-{
-    PaintedControl &image = paintedControl(imageName, ControlKind::Image);
-    image.visible = visible;
-    update(onWindow(image.rect));
 }
 
 bool Form::imageHasPicture(QStringView imageName) const
@@ -452,7 +440,7 @@ void Form::paintControl(QPainter &painter, const PaintedControl &control) const
     const ControlDesign &design = *control.design;
     switch (design.kind) {
     case ControlKind::Image:
-        if (control.visible && !control.scaledPicture.isNull())
+        if (!control.scaledPicture.isNull())
             painter.drawPixmap(onWindow(control.rect).topLeft(), control.scaledPicture);
         break;
     case ControlKind::Line: {

@@ -42,7 +42,6 @@ void Form1::loadPlatePicture()
 {
     // A picture that fails to load leaves the one already shown in place.
     loadPicture(u"Image1", platePicturePath());
-    setImageVisible(u"Image1", true);
 }
 
 void Form1::Picture1_Click()
@@ -66,7 +65,7 @@ void Form1::Command1_Click()
     const SolverOutcome outcome = usingValuesOf({&Text1(), &Text2(), &Text3()},
                                                 [&] { return solve(Text1().text(), Text2().text(), Text3().text()); });
     if (outcome.solution == Solution::TooFewValues) {
-        Hide();
+        hide();
         Forms::show<Form3>();
         return;
     }
