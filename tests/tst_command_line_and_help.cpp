@@ -117,7 +117,7 @@ Form &openWindow(const QString &name)
 {
     Form &form = name == QLatin1String("Form1") ? static_cast<Form &>(Forms::get<Form1>())
                                                 : static_cast<Form &>(Forms::get<Form3>());
-    form.Show();
+    form.bringToFront();
     return form;
 }
 

@@ -93,7 +93,7 @@ Form3 *openViewFromMainWindow()
 {
     Form1 &main = Forms::get<Form1>();
     if (!main.isVisible())
-        main.Show();
+        main.bringToFront();
     press(main, u"Command3");
     return Forms::isLoaded<Form3>() ? &Forms::get<Form3>() : nullptr;
 }
@@ -322,7 +322,7 @@ void TestGeometricView::secondOpenRefreshesNothing()
     const QImage figure = view->surface().image();
 
     setMainFields(QStringLiteral("45"), QString(), QStringLiteral("x"));
-    view->Hide();
+    view->hide();
     QCOMPARE(openViewFromMainWindow(), view);
     QVERIFY(view->isVisible());
     QCOMPARE(Forms::loaded().size(), size_t(2));

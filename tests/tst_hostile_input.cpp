@@ -27,7 +27,7 @@ private slots:
     void init()
     {
         resetProgramState();
-        Forms::get<Form1>().Show();
+        Forms::get<Form1>().bringToFront();
     }
     void cleanupTestCase() { resetProgramState(); }
 

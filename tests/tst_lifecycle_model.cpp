@@ -168,7 +168,7 @@ void TestLifecycleModel::cleanupTestCase()
 void TestLifecycleModel::startProgram()
 {
     Forms::get<Form1>();
-    Forms::get<Form1>().Show();
+    Forms::get<Form1>().bringToFront();
     m_model.loadMain(true);
     ++programRuns;
 }

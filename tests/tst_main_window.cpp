@@ -72,7 +72,7 @@ int countNear(const QImage &image, const QRect &area, QColor colour, int toleran
 Form1 &shownMainWindow()
 {
     Form1 &window = Forms::get<Form1>();
-    window.Show();
+    window.bringToFront();
     return window;
 }
 
@@ -527,7 +527,7 @@ void TestMainWindow::startWithoutPicture()
     // The start, as the program makes it.
     Forms::get<Form1>();
     Form1 &window = Forms::get<Form1>();
-    window.Show();
+    window.bringToFront();
 
     QCOMPARE(shown.size(), size_t(1));
     const auto &[message, windowVisible] = shown.front();

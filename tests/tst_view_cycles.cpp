@@ -48,7 +48,7 @@ void TestViewCycles::aThousandOpeningsLeaveNothingBehind()
 {
     const MessageRecorder messages;
     Form1 &main = Forms::get<Form1>();
-    main.Show();
+    main.bringToFront();
     main.Text1().setText(QStringLiteral("30"));
     main.Text2().setText(QStringLiteral("120"));
 

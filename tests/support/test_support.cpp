@@ -84,7 +84,7 @@ bool ProgramFolder::useWithPlate()
 
 bool showAndWait(Form &form, ShownUntil until)
 {
-    form.Show();
+    form.bringToFront();
     return until == ShownUntil::Active ? QTest::qWaitForWindowActive(&form) : QTest::qWaitForWindowExposed(&form);
 }
 
