@@ -204,7 +204,8 @@ QWidget *Form::createWindowedControl(const ControlDesign &control)
     switch (control.kind) {
     case ControlKind::TextBox: {
         auto *box = new TextBox(control.caption, this);
-        box->setMaxLength(MaxFieldLength);
+        if (m_design.maxFieldLength > 0)
+            box->setMaxLength(m_design.maxFieldLength);
         widget = box;
         break;
     }

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "form3.h"
 
+#include "field_values.h"
 #include "figure_export.h"
+#include "form1.h"
+
+#include "accessibility.h"
+#include "forms.h"
+#include "palette.h"
 
 #include "figure_geometry.h"
 #include "number_rules.h"
-#include "form1.h"
-#include "accessibility.h"
-#include "palette.h"
-#include "field_values.h"
-#include "forms.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
