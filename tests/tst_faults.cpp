@@ -3,6 +3,7 @@
 // procedure had not yet written keep their text, and the program goes on.
 #include "test_support.h"
 
+#include "field_values.h"
 #include "form3.h"
 #include "form1.h"
 #include "solver.h"

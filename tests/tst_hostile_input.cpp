@@ -2,6 +2,7 @@
 // What a careless or hostile user does: huge pastes, keys on buttons, odd pictures, figures on the view's cross.
 #include "test_support.h"
 
+#include "field_values.h"
 #include "form3.h"
 #include "form1.h"
 #include "app.h"
