@@ -11,6 +11,7 @@
 #include "solar_hour.h"
 #include "solver.h"
 #include "forms.h"
+#include "numeric_overflow.h"
 #include "runtime_error.h"
 
 #include <QAbstractButton>
@@ -236,6 +237,8 @@ void TestLifecycleModel::pressMain(const QString &control)
         }
     } catch (const RuntimeError &error) {
         m.errors.push_back(error.number());
+    } catch (const NumericOverflow &) {
+        m.errors.push_back(RuntimeError::Overflow);
     }
 
     // The picture is read again from disk: a new image in the same place.
@@ -260,6 +263,8 @@ void TestLifecycleModel::pressView(const QString &control)
         }
     } catch (const RuntimeError &error) {
         m.errors.push_back(error.number());
+    } catch (const NumericOverflow &) {
+        m.errors.push_back(RuntimeError::Overflow);
     }
 }
 
