@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // What each event procedure and each repaint costs, and that the cost of the view does not grow as its figures
 // pile up. Reports figures; a 60 Hz frame is 16.7 ms.
-#include "geometric_view/form3.h"
-#include "main_window/form1.h"
-#include "platform/forms.h"
+#include "form3.h"
+#include "form1.h"
+#include "forms.h"
 #include "test_support.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Any position for the view's lines: "#" and eight bytes give the double itself, any other input is a field text.
 #include "fuzz_checks.h"
-#include "core/figure_geometry.h"
+#include "figure_geometry.h"
 
 #include <cstdint>
 #include <cstring>
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     FigurePoint end{};
-    const bool drawn = finishesOrOverflows([&] { end = positionLineEnd(degrees); }, input);
+    const bool drawn = finishesOrOverflows([&] { end = positionLineEnd(degrees); });
     if (!drawn) {
         if (std::isfinite(degrees) && std::fabs(degrees) < radiansLimit)
             fail("positionLineEnd faulted on an ordinary position", input);

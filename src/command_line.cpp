@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "command_line.h"
 
-#include "platform/regular_file.h"
+#include "regular_file.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "command_line.h"
-#include "help/help_window.h"
-#include "main_window/form1.h"
-#include "platform/app.h"
-#include "platform/forms.h"
-#include "platform/window_bounds.h"
+#include "help_window.h"
+#include "form1.h"
+#include "app.h"
+#include "forms.h"
+#include "window_bounds.h"
 #include "start_checks.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // What the keyboard and a screen reader meet: the Tab order of each window and what each control is called.
-#include "geometric_view/form3.h"
-#include "main_window/form1.h"
-#include "platform/accessibility.h"
-#include "platform/controls.h"
-#include "platform/forms.h"
+#include "form3.h"
+#include "form1.h"
+#include "accessibility.h"
+#include "controls.h"
+#include "forms.h"
 #include "test_support.h"
 
 #include <QAccessible>

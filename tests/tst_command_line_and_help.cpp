@@ -2,10 +2,10 @@
 // The command line of the real program, run without a display, and the Help window that F1 opens.
 #include "test_support.h"
 
-#include "geometric_view/form3.h"
-#include "help/help_window.h"
-#include "main_window/form1.h"
-#include "platform/forms.h"
+#include "form3.h"
+#include "help_window.h"
+#include "form1.h"
+#include "forms.h"
 
 #include <QApplication>
 #include <QDir>
@@ -117,7 +117,7 @@ Form &openWindow(const QString &name)
 {
     Form &form = name == QLatin1String("Form1") ? static_cast<Form &>(Forms::get<Form1>())
                                                 : static_cast<Form &>(Forms::get<Form3>());
-    form.Show();
+    form.bringToFront();
     return form;
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "platform/app.h"
-#include "platform/form.h"
+#include "palette.h"
+#include "form.h"
 #include "pixel_probes.h"
 #include "test_support.h"
 
@@ -369,7 +369,7 @@ void TestDrawingSurface::drawingSurvivesHideShowAndResize()
     QCOMPARE(form.surface().image().devicePixelRatio(), 1.0);
     QCOMPARE(form.grab().toImage().pixel(100, 30), colour.rgb());
 
-    form.Hide();
+    form.hide();
     QVERIFY(!form.isVisible());
     QVERIFY(showAndWait(form));
     QCOMPARE(form.grab().toImage().pixel(100, 30), colour.rgb());

@@ -3,12 +3,13 @@
 // procedure had not yet written keep their text, and the program goes on.
 #include "test_support.h"
 
-#include "geometric_view/form3.h"
-#include "main_window/form1.h"
-#include "core/solver.h"
-#include "platform/app.h"
-#include "platform/forms.h"
-#include "core/runtime_error.h"
+#include "field_values.h"
+#include "form3.h"
+#include "form1.h"
+#include "solver.h"
+#include "app.h"
+#include "forms.h"
+#include "runtime_error.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -43,7 +44,7 @@ int picturesTried = 0;
 Form1 &showMainWindow(const QString &sun, const QString &moon, const QString &phase)
 {
     Form1 &main = Forms::get<Form1>();
-    main.Show();
+    main.bringToFront();
     main.Text1().setText(sun);
     main.Text2().setText(moon);
     main.Text3().setText(phase);
@@ -258,7 +259,7 @@ void TestFaults::hostileInput()
     Form1 &main = showMainWindow(sun, moon, phase);
     Forms::get<Form3>();
     Form3 &view = Forms::get<Form3>();
-    view.Show();
+    view.bringToFront();
     view.Text1().setText(u"view sun"_s);
     view.Text3().setText(u"view moon"_s);
     view.Text4().setText(u"view phase"_s);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // What the fuzzers found, kept as ordinary tests, and fields of a mebibyte pasted into every handler's arithmetic.
 #include "fuzz_checks.h"
-#include "core/number_rules.h"
-#include "core/solar_hour.h"
-#include "core/solver.h"
-#include "core/runtime_error.h"
+#include "number_rules.h"
+#include "solar_hour.h"
+#include "solver.h"
+#include "numeric_overflow.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "geometric_view/figure_export.h"
-#include "geometric_view/form3.h"
-#include "main_window/form1.h"
-#include "core/number_rules.h"
-#include "platform/app.h"
-#include "platform/forms.h"
+#include "figure_export.h"
+#include "form3.h"
+#include "form1.h"
+#include "number_rules.h"
+#include "app.h"
+#include "forms.h"
 #include "pixel_probes.h"
 #include "test_support.h"
 
@@ -93,7 +93,7 @@ Form3 *openViewFromMainWindow()
 {
     Form1 &main = Forms::get<Form1>();
     if (!main.isVisible())
-        main.Show();
+        main.bringToFront();
     press(main, u"Command3");
     return Forms::isLoaded<Form3>() ? &Forms::get<Form3>() : nullptr;
 }
@@ -322,7 +322,7 @@ void TestGeometricView::secondOpenRefreshesNothing()
     const QImage figure = view->surface().image();
 
     setMainFields(QStringLiteral("45"), QString(), QStringLiteral("x"));
-    view->Hide();
+    view->hide();
     QCOMPARE(openViewFromMainWindow(), view);
     QVERIFY(view->isVisible());
     QCOMPARE(Forms::loaded().size(), size_t(2));

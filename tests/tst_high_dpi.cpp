@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The windows on a screen with two device pixels to the logical pixel (run with QT_SCALE_FACTOR=2): the layout
 // keeps its logical size, and the figures and the plate are drawn at the device resolution, not upscaled.
-#include "geometric_view/form3.h"
-#include "main_window/form1.h"
-#include "platform/app.h"
-#include "platform/forms.h"
+#include "form3.h"
+#include "form1.h"
+#include "palette.h"
+#include "picture_file.h"
+#include "forms.h"
 #include "pixel_probes.h"
 #include "test_support.h"
 

@@ -2,10 +2,11 @@
 // What a careless or hostile user does: huge pastes, keys on buttons, odd pictures, figures on the view's cross.
 #include "test_support.h"
 
-#include "geometric_view/form3.h"
-#include "main_window/form1.h"
-#include "platform/app.h"
-#include "platform/forms.h"
+#include "field_values.h"
+#include "form3.h"
+#include "form1.h"
+#include "app.h"
+#include "forms.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -27,7 +28,7 @@ private slots:
     void init()
     {
         resetProgramState();
-        Forms::get<Form1>().Show();
+        Forms::get<Form1>().bringToFront();
     }
     void cleanupTestCase() { resetProgramState(); }
 

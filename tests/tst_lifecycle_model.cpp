@@ -4,14 +4,15 @@
 // of the program.
 #include "test_support.h"
 
-#include "core/figure_geometry.h"
-#include "geometric_view/form3.h"
-#include "main_window/form1.h"
-#include "core/number_rules.h"
-#include "core/solar_hour.h"
-#include "core/solver.h"
-#include "platform/forms.h"
-#include "core/runtime_error.h"
+#include "figure_geometry.h"
+#include "form3.h"
+#include "form1.h"
+#include "number_rules.h"
+#include "solar_hour.h"
+#include "solver.h"
+#include "forms.h"
+#include "numeric_overflow.h"
+#include "runtime_error.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -168,7 +169,7 @@ void TestLifecycleModel::cleanupTestCase()
 void TestLifecycleModel::startProgram()
 {
     Forms::get<Form1>();
-    Forms::get<Form1>().Show();
+    Forms::get<Form1>().bringToFront();
     m_model.loadMain(true);
     ++programRuns;
 }
@@ -236,6 +237,8 @@ void TestLifecycleModel::pressMain(const QString &control)
         }
     } catch (const RuntimeError &error) {
         m.errors.push_back(error.number());
+    } catch (const NumericOverflow &) {
+        m.errors.push_back(RuntimeError::Overflow);
     }
 
     // The picture is read again from disk: a new image in the same place.
@@ -260,6 +263,8 @@ void TestLifecycleModel::pressView(const QString &control)
         }
     } catch (const RuntimeError &error) {
         m.errors.push_back(error.number());
+    } catch (const NumericOverflow &) {
+        m.errors.push_back(RuntimeError::Overflow);
     }
 }
 

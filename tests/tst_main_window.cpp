@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "geometric_view/form3.h"
-#include "main_window/form1.h"
-#include "platform/app.h"
-#include "platform/controls.h"
-#include "platform/forms.h"
-#include "core/runtime_error.h"
+#include "form3.h"
+#include "form1.h"
+#include "app.h"
+#include "picture_file.h"
+#include "controls.h"
+#include "forms.h"
+#include "runtime_error.h"
 #include "test_support.h"
 
 #include <QAbstractButton>
@@ -71,7 +72,7 @@ int countNear(const QImage &image, const QRect &area, QColor colour, int toleran
 Form1 &shownMainWindow()
 {
     Form1 &window = Forms::get<Form1>();
-    window.Show();
+    window.bringToFront();
     return window;
 }
 
@@ -526,7 +527,7 @@ void TestMainWindow::startWithoutPicture()
     // The start, as the program makes it.
     Forms::get<Form1>();
     Form1 &window = Forms::get<Form1>();
-    window.Show();
+    window.bringToFront();
 
     QCOMPARE(shown.size(), size_t(1));
     const auto &[message, windowVisible] = shown.front();

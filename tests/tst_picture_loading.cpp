@@ -3,9 +3,9 @@
 // halves that keep it at least as large as the box, and the result looks like the whole picture scaled down.
 #include "test_support.h"
 
-#include "main_window/form1.h"
-#include "platform/app.h"
-#include "core/runtime_error.h"
+#include "form1.h"
+#include "picture_file.h"
+#include "runtime_error.h"
 
 #include <QBuffer>
 #include <QImageReader>

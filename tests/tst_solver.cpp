@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "core/solver.h"
-#include "core/runtime_error.h"
+#include "solver.h"
+#include "numeric_overflow.h"
 
 #include <QTest>
 
@@ -163,9 +163,7 @@ void TestSolver::numericFault()
     try {
         const SolverOutcome outcome = ::solve(sun, moon, phase);
         QFAIL(qPrintable(QStringLiteral("no fault; wrote \"%1\"").arg(outcome.resultText)));
-    } catch (const RuntimeError &error) {
-        QCOMPARE(error.number(), int(RuntimeError::Overflow));
-    }
+    } catch (const NumericOverflow &) {}
 }
 
 QTEST_GUILESS_MAIN(TestSolver)

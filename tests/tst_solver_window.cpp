@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "geometric_view/form3.h"
-#include "main_window/form1.h"
-#include "core/solver.h"
-#include "platform/forms.h"
+#include "form3.h"
+#include "form1.h"
+#include "solver.h"
+#include "forms.h"
 #include "test_support.h"
 
 #include <QLineEdit>

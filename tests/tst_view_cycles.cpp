@@ -3,9 +3,9 @@
 // sanitizer build LeakSanitizer also sees what the cycles allocate.
 #include "test_support.h"
 
-#include "geometric_view/form3.h"
-#include "main_window/form1.h"
-#include "platform/forms.h"
+#include "form3.h"
+#include "form1.h"
+#include "forms.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -48,7 +48,7 @@ void TestViewCycles::aThousandOpeningsLeaveNothingBehind()
 {
     const MessageRecorder messages;
     Form1 &main = Forms::get<Form1>();
-    main.Show();
+    main.bringToFront();
     main.Text1().setText(QStringLiteral("30"));
     main.Text2().setText(QStringLiteral("120"));
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "figure_geometry.h"
 
-#include "runtime_error.h"
+#include "numeric_overflow.h"
 
 #include <cmath>
 

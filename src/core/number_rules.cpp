@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "number_rules.h"
 
-#include "runtime_error.h"
+#include "numeric_overflow.h"
 
 #include <charconv>
 #include <cmath>

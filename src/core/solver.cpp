@@ -2,7 +2,7 @@
 #include "solver.h"
 
 #include "number_rules.h"
-#include "runtime_error.h"
+#include "numeric_overflow.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 // The solve button: from two of Sun, Moon and phase, the third. The handler clears the solar hour first, calls
 // solve(), then writes resultText into resultField and formula into the formula field, or, with too few values,
-// hides the main window and opens the geometric view. solve() throws the Overflow RuntimeError before the handler
+// hides the main window and opens the geometric view. solve() throws NumericOverflow before the handler
 // writes anything when a field or the arithmetic goes beyond the double range.
 
 // What a press computes: the phase to a tenth (the Sun above 0 and below the Moon), the whole phase (Sun and Moon

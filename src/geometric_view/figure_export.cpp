@@ -2,8 +2,8 @@
 #include "figure_export.h"
 
 #include "form3.h"
-#include "platform/app.h"
-#include "platform/event_procedure.h"
+#include "app.h"
+#include "event_procedure.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "form3.h"
 
+#include "field_values.h"
 #include "figure_export.h"
+#include "form1.h"
 
-#include "core/figure_geometry.h"
-#include "core/number_rules.h"
-#include "main_window/form1.h"
-#include "platform/accessibility.h"
-#include "platform/app.h"
-#include "platform/field_values.h"
-#include "platform/forms.h"
+#include "accessibility.h"
+#include "forms.h"
+#include "palette.h"
+
+#include "figure_geometry.h"
+#include "number_rules.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "form3.h"
 
+#include "field_values.h"
+
 // The geometric view as its designer laid it out, in twips; it draws in view units of 3 twips across and 1 down.
 FormDesign Form3::designTable()
 {
@@ -12,6 +14,7 @@ FormDesign Form3::designTable()
     form.caption = QStringLiteral("Form3a");
     form.clientWidth = 4680;
     form.clientHeight = 3195;
+    form.maxFieldLength = MaxFieldLength;
     form.unitTwipsX = 3;
     form.unitTwipsY = 1;
     form.controls = {

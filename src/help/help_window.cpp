@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "help_window.h"
 
-#include "platform/app.h"
-#include "platform/event_procedure.h"
+#include "app.h"
+#include "event_procedure.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
-#include "core/number_rules.h"
-#include "core/solar_hour.h"
-#include "core/solver.h"
-#include "geometric_view/form3.h"
-#include "platform/accessibility.h"
-#include "platform/app.h"
-#include "platform/field_values.h"
-#include "platform/forms.h"
+#include "field_values.h"
+#include "form3.h"
+
+#include "accessibility.h"
+#include "app.h"
+#include "controls.h"
+#include "forms.h"
+
+#include "number_rules.h"
+#include "solar_hour.h"
+#include "solver.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -20,6 +23,9 @@ Form1::Form1() : Form(designTable())
     onClick(u"Command3", &Form1::Command3_Click);
     onClick(u"Command4", &Form1::Command4_Click);
     onClick(u"Picture1", &Form1::Picture1_Click);
+    // The presentation is not part of the program; its own guide is.
+    if (auto *presentation = qobject_cast<PresentationBox *>(&windowedControl(u"OLE1")))
+        presentation->setAlternative(tr("The program's own guide is: press F1."));
     // Return or Enter in a quantity field solves, as the button does; the focus stays in the field.
     for (QLineEdit *field : {&Text1(), &Text2(), &Text3()})
         connect(field, &QLineEdit::returnPressed, this, [this] { button(u"Command1").click(); });
@@ -42,7 +48,6 @@ void Form1::loadPlatePicture()
 {
     // A picture that fails to load leaves the one already shown in place.
     loadPicture(u"Image1", platePicturePath());
-    setImageVisible(u"Image1", true);
 }
 
 void Form1::Picture1_Click()
@@ -66,7 +71,7 @@ void Form1::Command1_Click()
     const SolverOutcome outcome = usingValuesOf({&Text1(), &Text2(), &Text3()},
                                                 [&] { return solve(Text1().text(), Text2().text(), Text3().text()); });
     if (outcome.solution == Solution::TooFewValues) {
-        Hide();
+        hide();
         Forms::show<Form3>();
         return;
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/form.h"
+#include "form.h"
 
 class QLineEdit;
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
-#include "platform/app.h"
+#include "app.h"
+#include "field_values.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ FormDesign Form1::designTable()
     form.caption = App::Title();
     form.clientWidth = 14655;
     form.clientHeight = 10575;
+    form.maxFieldLength = MaxFieldLength;
 
     form.controls = {
         // The compass: plate picture inside the blue cross.

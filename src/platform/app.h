@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QIcon>
-#include <QImage>
 #include <QString>
 
 namespace App {
@@ -14,15 +14,7 @@ QIcon Icon();
 QString Path();
 // Tests point the program folder elsewhere; an empty path restores the executable's folder.
 void setPathForTesting(const QString &path);
+// The bytes to open for a path: one inside the program folder names that folder as the file system does, whatever
+// bytes its name holds.
+QByteArray nativeFileName(const QString &path);
 } // namespace App
-
-// A plate picture needs far less; a larger file is refused before it is read.
-inline constexpr qint64 MaxPictureFileBytes = 64 * 1024 * 1024;
-
-// Reads a picture file; a missing, unreadable, damaged or too large file, or one that is not a regular file, raises a
-// runtime error that names it and says why. With a size to fill, a JPEG is halved while it is decoded, as often as it
-// stays at least that large (up to an eighth); the caller scales what remains.
-QImage LoadPicture(const QString &path, QSize toFill = {});
-
-// The colour of entry n (0 to 15) of the 16-colour palette.
-QColor QBColor(int n);

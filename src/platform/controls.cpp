@@ -174,11 +174,13 @@ void PresentationBox::openDocument()
 {
     const QString document = findDocument();
     if (document.isEmpty()) {
-        showUserMessage({MessageKind::Information, tr("Presentation not present"),
-                         tr("The presentation \"%1\" is not included with this program. "
-                            "The program's own guide is: press F1.\n\n"
-                            "To view the presentation, put a copy of the file beside the program:\n%2")
-                             .arg(documentFileName(m_sourcePath), App::Path())});
+        QString text =
+            tr("The presentation \"%1\" is not included with this program.").arg(documentFileName(m_sourcePath));
+        if (!m_alternative.isEmpty())
+            text += u' ' + m_alternative;
+        text += QStringLiteral("\n\n")
+                + tr("To view the presentation, put a copy of the file beside the program:\n%1").arg(App::Path());
+        showUserMessage({MessageKind::Information, tr("Presentation not present"), text});
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(document).absoluteFilePath()))) {

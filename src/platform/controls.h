@@ -57,6 +57,8 @@ public:
     PresentationBox(const QString &objectClass, const QString &sourcePath, QWidget *parent = nullptr);
 
     const QString &sourcePath() const { return m_sourcePath; }
+    // What the user may read instead when the document is not there, told with that news; set by the window.
+    void setAlternative(const QString &text) { m_alternative = text; }
     // A file of the linked document's name beside the program, or nothing.
     QString findDocument() const;
     // Opens the document, or tells the user that it is not present.
@@ -70,6 +72,7 @@ protected:
 private:
     QString m_objectClass;
     QString m_sourcePath;
+    QString m_alternative;
 };
 
 // The file name at the end of a path written with either kind of separator.

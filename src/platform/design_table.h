@@ -12,11 +12,6 @@
 // forms layer turns a table into a window; nothing else places controls. Both windows write their tables with the
 // builders below, one per kind of control.
 
-// The longest text a text box takes. Far more than any number needs, and short enough that a full box with the
-// focus costs no more processor time than an empty one (a field of 64 Ki characters already takes 1.5% of a core
-// at each blink of the cursor). A longer paste is refused whole, never cut.
-inline constexpr int MaxFieldLength = 4096;
-
 inline constexpr double TwipsPerPixel = 15.0; // at 96 dots per inch; Qt scales logical pixels for high DPI
 
 enum class ControlKind {
@@ -61,6 +56,8 @@ struct FormDesign {
     int clientWidth = 0; // twips
     int clientHeight = 0; // twips
     std::vector<ControlDesign> controls;
+    // The longest text each text box of the window takes; 0 leaves Qt's limit. A longer paste is refused whole.
+    int maxFieldLength = 0;
     // The drawing scale: twips per drawing unit across and down.
     double unitTwipsX = 1.0;
     double unitTwipsY = 1.0;

@@ -1,18 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "drawing_surface.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include "window_bounds.h"
 
 #include <cmath>
-
-QSize largestDesktop()
-{
-    QSize largest;
-    for (const QScreen *screen : QGuiApplication::screens())
-        largest = largest.expandedTo(screen->virtualSize());
-    return largest;
-}
 
 void DrawingSurface::ensureSize(QSize logicalSize, qreal devicePixelRatio)
 {

@@ -28,7 +28,3 @@ public:
 private:
     QImage m_image;
 };
-
-// The most of a window that can be seen at once: the largest desktop that the screens present make, in logical
-// pixels; empty without screens.
-QSize largestDesktop();

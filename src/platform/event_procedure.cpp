@@ -3,7 +3,8 @@
 
 #include "accessibility.h"
 #include "app.h"
-#include "core/runtime_error.h"
+#include "numeric_overflow.h"
+#include "runtime_error.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -87,6 +88,8 @@ void runEventProcedure(const QString &procedureName, const std::function<void()>
         procedure();
     } catch (const RuntimeError &error) {
         show(error);
+    } catch (const NumericOverflow &) {
+        show(RuntimeError::overflow());
     } catch (const std::exception &error) {
         // A fault of the program itself: still a message, never a crash.
         show(RuntimeError(RuntimeError::InvalidProcedureCall, QStringLiteral("Invalid procedure call"),

@@ -6,9 +6,10 @@
 #include "controls.h"
 #include "event_procedure.h"
 #include "forms.h"
+#include "picture_file.h"
 #include "text_box.h"
 #include "window_bounds.h"
-#include "core/runtime_error.h"
+#include "runtime_error.h"
 
 #include <QAction>
 #include <QApplication>
@@ -203,7 +204,8 @@ QWidget *Form::createWindowedControl(const ControlDesign &control)
     switch (control.kind) {
     case ControlKind::TextBox: {
         auto *box = new TextBox(control.caption, this);
-        box->setMaxLength(MaxFieldLength);
+        if (m_design.maxFieldLength > 0)
+            box->setMaxLength(m_design.maxFieldLength);
         widget = box;
         break;
     }
@@ -243,16 +245,11 @@ QWidget *Form::createWindowedControl(const ControlDesign &control)
     return widget;
 }
 
-void Form::Show()
+void Form::bringToFront()
 {
     show();
     raise();
     activateWindow();
-}
-
-void Form::Hide()
-{
-    hide();
 }
 
 QWidget &Form::windowedControl(QStringView controlName) const
@@ -329,13 +326,6 @@ void Form::loadPicture(QStringView imageName, const QString &path)
 {
     const QSize box = paintedControl(imageName, ControlKind::Image).rect.size();
     setPicture(imageName, LoadPicture(path, box * deviceRatioOf(*this)));
-}
-
-void Form::setImageVisible(QStringView imageName, bool visible)
-{
-    PaintedControl &image = paintedControl(imageName, ControlKind::Image);
-    image.visible = visible;
-    update(onWindow(image.rect));
 }
 
 bool Form::imageHasPicture(QStringView imageName) const
@@ -451,7 +441,7 @@ void Form::paintControl(QPainter &painter, const PaintedControl &control) const
     const ControlDesign &design = *control.design;
     switch (design.kind) {
     case ControlKind::Image:
-        if (control.visible && !control.scaledPicture.isNull())
+        if (!control.scaledPicture.isNull())
             painter.drawPixmap(onWindow(control.rect).topLeft(), control.scaledPicture);
         break;
     case ControlKind::Line: {

@@ -28,10 +28,8 @@ public:
     const FormDesign &design() const { return m_design; }
     const QString &name() const { return m_design.name; }
 
-    // Visible, in front, not modal.
-    void Show();
-    // Out of sight but still loaded: its texts stay.
-    void Hide();
+    // Shows the window, raises it above the others and activates it; not modal.
+    void bringToFront();
     // Shown at least once since it was loaded; a window loaded only by another window's procedure has not been.
     bool hasBeenSeen() const { return m_seen; }
 
@@ -44,7 +42,6 @@ public:
     void setPicture(QStringView imageName, const QImage &picture);
     // Reads a picture file into an image control (LoadPicture's errors), decoded no larger than the box needs.
     void loadPicture(QStringView imageName, const QString &path);
-    void setImageVisible(QStringView imageName, bool visible);
     bool imageHasPicture(QStringView imageName) const;
     qint64 pictureCacheKey(QStringView imageName) const;
 
@@ -101,7 +98,6 @@ private:
         QPixmap scaledPicture = {}; // the picture at the box's device size at the zoom, made when set and at each zoom
         QPixmap normalPicture = {}; // the same as designed, made when set
         QImage picture = {}; // the picture set, no larger than the box needs at the largest zoom
-        bool visible = true;
     };
     // A child widget's place and font as designed, which the zoom scales.
     struct PlacedWidget {

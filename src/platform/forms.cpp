@@ -83,7 +83,7 @@ void Forms::unload(Form *form)
             toShow = loadedForm;
     }
     if (toShow) {
-        toShow->Show();
+        toShow->bringToFront();
         return;
     }
     while (!loaded.empty())

@@ -29,7 +29,7 @@ public:
     static F &show()
     {
         F &form = get<F>();
-        form.Show();
+        form.bringToFront();
         return form;
     }
 

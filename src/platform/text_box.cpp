@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "text_box.h"
 
-#include "design_table.h"
 #include "event_procedure.h"
 
 #include <QGuiApplication>
@@ -38,7 +37,7 @@ QString TextBox::singleLine(QString text)
 bool TextBox::fits(qsizetype insertedLength)
 {
     const qsizetype length = text().size() - selectedText().size() + insertedLength;
-    if (length <= MaxFieldLength)
+    if (length <= maxLength())
         return true;
     // Qt would cut the text to the limit character by character, and a field of megabytes costs processor time
     // at every blink of the cursor: nothing so long is taken in.
@@ -46,7 +45,7 @@ bool TextBox::fits(qsizetype insertedLength)
     showUserMessage({MessageKind::Information, window()->windowTitle(),
                      tr("The text is too long for this field: it would hold %1 characters, and a field holds at "
                         "most %2.\n\nThe field keeps its text.")
-                         .arg(locale.toString(length), locale.toString(MaxFieldLength))});
+                         .arg(locale.toString(length), locale.toString(maxLength()))});
     return false;
 }
 

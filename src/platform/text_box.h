@@ -5,7 +5,8 @@
 #include <QLineEdit>
 
 // A single-line text box that refuses, whole and with a message, any paste, drop or typed text that would take it
-// past MaxFieldLength, and turns the line breaks of a pasted text into blanks, so that what it shows is what is read.
+// past its maximum length, and turns the line breaks of a pasted text into blanks, so that what it shows is what is
+// read.
 class TextBox : public QLineEdit
 {
     Q_OBJECT

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "window_bounds.h"
 
-#include "drawing_surface.h"
-
 #include <QApplication>
 #include <QScreen>
 #include <QEvent>
@@ -53,6 +51,14 @@ protected:
 };
 
 } // namespace
+
+QSize largestDesktop()
+{
+    QSize largest;
+    for (const QScreen *screen : QGuiApplication::screens())
+        largest = largest.expandedTo(screen->virtualSize());
+    return largest;
+}
 
 QSize windowBound(QSize firstSize)
 {

@@ -10,6 +10,10 @@ class QWidget;
 // its size. A window is never made smaller than it first was. Installs itself once; later calls do nothing.
 void holdWindowsToScreens();
 
+// The most of a window that can be seen at once: the largest desktop that the screens present make, in logical
+// pixels; empty without screens.
+QSize largestDesktop();
+
 // The largest size a top-level window of that first size may take, or an empty size when no screen is known.
 QSize windowBound(QSize firstSize);
 

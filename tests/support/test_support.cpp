@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "test_support.h"
 
-#include "main_window/form1.h"
-#include "platform/app.h"
-#include "platform/forms.h"
+#include "form1.h"
+#include "app.h"
+#include "forms.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -84,7 +84,7 @@ bool ProgramFolder::useWithPlate()
 
 bool showAndWait(Form &form, ShownUntil until)
 {
-    form.Show();
+    form.bringToFront();
     return until == ShownUntil::Active ? QTest::qWaitForWindowActive(&form) : QTest::qWaitForWindowExposed(&form);
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/event_procedure.h"
+#include "event_procedure.h"
 
 #include <QImage>
 #include <QString>

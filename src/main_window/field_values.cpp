@@ -1,21 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "field_values.h"
 
-#include "core/number_rules.h"
+#include "runtime_error.h"
+#include "number_rules.h"
 
 #include <QLineEdit>
 
 #include <vector>
 
-void raiseNamingValues(const RuntimeError &error, std::initializer_list<const QLineEdit *> boxes)
+void raiseNamingValues(std::initializer_list<const QLineEdit *> boxes)
 {
-    if (error.number() != RuntimeError::Overflow || !error.concerns().isEmpty())
-        throw error;
     std::vector<const QLineEdit *> unusable;
     for (const QLineEdit *box : boxes) {
         try {
             readNumber(box->text());
-        } catch (const RuntimeError &) {
+        } catch (const NumericOverflow &) {
             unusable = {box};
             break;
         }
@@ -30,5 +29,5 @@ void raiseNamingValues(const RuntimeError &error, std::initializer_list<const QL
                                  : QStringLiteral("the field \"%1\"").arg(box->accessibleName());
         values.emplace_back(name, box->text());
     }
-    throw RuntimeError(error.number(), error.description(), unusableValues(values));
+    throw RuntimeError::overflow(unusableValues(values));
 }

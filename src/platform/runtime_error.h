@@ -3,12 +3,11 @@
 
 #include <QString>
 
-#include <initializer_list>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
-// A failed call on a window, a control or a picture, or a floating-point fault. Throwing one stops the event
+// A failed call on a window, a control or a picture, or the arithmetic's numeric fault. Throwing one stops the event
 // procedure at once; what it wrote before stays. The wrapper that runs every event procedure shows it to the user.
 class RuntimeError : public std::runtime_error
 {
@@ -23,6 +22,8 @@ public:
     };
 
     RuntimeError(int number, QString description, QString concerns = {});
+    // The arithmetic's numeric fault as the user reads it.
+    static RuntimeError overflow(QString concerns = {});
 
     int number() const { return m_number; }
     const QString &description() const { return m_description; }
@@ -42,10 +43,3 @@ private:
 // What an Overflow concerns when fields' values could not be used: each field's name with the first characters of
 // its text.
 QString unusableValues(const std::vector<std::pair<QString, QString>> &namesAndTexts);
-
-// The numeric fault raised when a block of arithmetic overflowed, divided by zero or made an invalid operation.
-[[noreturn]] void raiseOverflow(const QString &concerns = {});
-
-// Called after each block of floating-point arithmetic: every value of the block must be finite. Inputs always
-// are, so an infinity or a NaN can only come from an overflow, a division by zero or an invalid operation.
-void checkFloatingPoint(std::initializer_list<double> results);

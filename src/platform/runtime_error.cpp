@@ -3,12 +3,15 @@
 
 #include <QStringList>
 
-#include <cmath>
-
 RuntimeError::RuntimeError(int number, QString description, QString concerns)
     : std::runtime_error(description.toStdString()), m_number(number), m_description(std::move(description)),
       m_concerns(std::move(concerns))
 {}
+
+RuntimeError RuntimeError::overflow(QString concerns)
+{
+    return RuntimeError(Overflow, QStringLiteral("Overflow"), std::move(concerns));
+}
 
 QString RuntimeError::message(const QString &procedure, const QString &control) const
 {
@@ -36,17 +39,4 @@ QString unusableValues(const std::vector<std::pair<QString, QString>> &namesAndT
     return (values.size() == 1 ? QStringLiteral("The value of %1 could not be used.")
                                : QStringLiteral("The values of %1 could not be used."))
         .arg(values.join(QStringLiteral(" and ")));
-}
-
-void raiseOverflow(const QString &concerns)
-{
-    throw RuntimeError(RuntimeError::Overflow, QStringLiteral("Overflow"), concerns);
-}
-
-void checkFloatingPoint(std::initializer_list<double> results)
-{
-    for (double value : results) {
-        if (!std::isfinite(value))
-            raiseOverflow();
-    }
 }

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#include "picture_file.h"
+
+#include "app.h"
+#include "picture_ends.h"
+#include "regular_file.h"
+#include "runtime_error.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
+
+QImage LoadPicture(const QString &path, QSize toFill)
+{
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    const auto refuse = [&fullPath](int number, const QString &description, const QString &reason) {
+        return RuntimeError(number, description, fullPath + QStringLiteral(" (") + reason + u')');
+    };
+    const RegularFile file = readRegularFile(App::nativeFileName(fullPath), MaxPictureFileBytes);
+    switch (file.problem) {
+    case RegularFile::None:
+        break;
+    case RegularFile::NotFound:
+        throw RuntimeError(RuntimeError::FileNotFound, QStringLiteral("File not found"), fullPath);
+    case RegularFile::NotRegular:
+        if (file.isFolder)
+            throw refuse(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"),
+                         QStringLiteral("a folder, not a picture file"));
+        throw refuse(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"), file.reason);
+    case RegularFile::TooLarge:
+        throw refuse(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"), file.reason);
+    default:
+        throw refuse(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"), file.reason);
+    }
+
+    QByteArray data = file.data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    // The reader forgets the size and the format once a read has failed.
+    const QSize full = reader.size();
+    const QImage::Format format = reader.imageFormat();
+    // libjpeg reduces by whole halves in its inverse DCT, at a fraction of the cost, whatever the sides; Qt scales
+    // the odd pixel that remains. Other readers scale afterwards.
+    QSize decoded = full;
+    if (!toFill.isEmpty() && reader.format() == "jpeg") {
+        int reduction = 1;
+        while (reduction < 8 && full.width() / (2 * reduction) >= toFill.width()
+               && full.height() / (2 * reduction) >= toFill.height())
+            reduction *= 2;
+        if (reduction > 1) {
+            decoded = QSize(full.width() / reduction, full.height() / reduction);
+            reader.setScaledSize(decoded);
+        }
+    }
+    QImage picture = reader.read();
+    if (picture.isNull()) {
+        const int bitsPerPixel = format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
+        const qint64 bytes = qint64(decoded.width()) * decoded.height() * bitsPerPixel / 8;
+        const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+        const QString reason =
+            decoded.isValid() && limit > 0 && bytes > limit
+                ? QStringLiteral("the picture is too large: %1 × %2 pixels").arg(full.width()).arg(full.height())
+                : reader.errorString();
+        throw refuse(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"), reason);
+    }
+    // Qt's readers fill what is missing from a cut-short JPEG, GIF or BMP and report success.
+    if (!pictureIsComplete(data))
+        throw refuse(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"),
+                     QStringLiteral("the file is truncated"));
+    return picture;
+}
