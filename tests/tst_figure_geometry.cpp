@@ -7,19 +7,19 @@
 #include <cmath>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString pointText(FigurePoint point)
 {
-    return QStringLiteral("(%1, %2)").arg(point.x, 0, 'f', 6).arg(point.y, 0, 'f', 6);
+    return u"(%1, %2)"_s.arg(point.x, 0, 'f', 6).arg(point.y, 0, 'f', 6);
 }
 
 void compareWithin(FigurePoint actual, FigurePoint expected, double tolerance)
 {
     QVERIFY2(std::abs(actual.x - expected.x) <= tolerance && std::abs(actual.y - expected.y) <= tolerance,
-             qPrintable(QStringLiteral("got %1, expected %2 within %3")
-                            .arg(pointText(actual), pointText(expected))
-                            .arg(tolerance)));
+             qPrintable(u"got %1, expected %2 within %3"_s.arg(pointText(actual), pointText(expected)).arg(tolerance)));
 }
 
 double degreesOf(float radians)
@@ -114,8 +114,7 @@ void TestFigureGeometry::ringAngle()
     QFETCH(int, day);
     QFETCH(double, degrees);
     const double actual = degreesOf(phaseRingAngle(day));
-    QVERIFY2(std::abs(actual - degrees) < 0.005,
-             qPrintable(QStringLiteral("day %1 at %2 degrees").arg(day).arg(actual, 0, 'f', 4)));
+    QVERIFY2(std::abs(actual - degrees) < 0.005, qPrintable(u"day %1 at %2 degrees"_s.arg(day).arg(actual, 0, 'f', 4)));
 }
 
 void TestFigureGeometry::lastDayFallsShortOfAFullTurn()
@@ -145,7 +144,7 @@ void TestFigureGeometry::positionTooLargeForRadians()
     QFETCH(bool, faults);
     try {
         const FigurePoint end = positionLineEnd(degrees);
-        QVERIFY2(!faults, qPrintable(QStringLiteral("no fault; end at %1").arg(pointText(end))));
+        QVERIFY2(!faults, qPrintable(u"no fault; end at %1"_s.arg(pointText(end))));
         QVERIFY(std::isfinite(end.x) && std::isfinite(end.y));
     } catch (const RuntimeError &error) {
         QVERIFY2(faults, qPrintable(error.message()));

@@ -14,6 +14,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr qreal Ratio = 2.0;
@@ -73,10 +75,10 @@ void TestHighDpi::controlsKeepTheirLogicalPlaces_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QRect>("place");
-    QTest::newRow("Sun field") << QStringLiteral("Text1") << QRect(72, 504, 217, 33);
-    QTest::newRow("view button") << QStringLiteral("Command3") << QRect(632, 592, 201, 85);
-    QTest::newRow("reload box") << QStringLiteral("Picture1") << QRect(280, 672, 28, 28);
-    QTest::newRow("presentation box") << QStringLiteral("OLE1") << QRect(8, 80, 105, 113);
+    QTest::newRow("Sun field") << u"Text1"_s << QRect(72, 504, 217, 33);
+    QTest::newRow("view button") << u"Command3"_s << QRect(632, 592, 201, 85);
+    QTest::newRow("reload box") << u"Picture1"_s << QRect(280, 672, 28, 28);
+    QTest::newRow("presentation box") << u"OLE1"_s << QRect(8, 80, 105, 113);
 }
 
 void TestHighDpi::controlsKeepTheirLogicalPlaces()
@@ -119,7 +121,7 @@ void TestHighDpi::viewSurfaceIsAtDeviceResolution()
 
 void TestHighDpi::figureLineIsAtMostTwoDevicePixelsThick()
 {
-    Forms::get<Form1>().Text1().setText(QStringLiteral("90"));
+    Forms::get<Form1>().Text1().setText(u"90"_s);
     Form3 &view = Forms::get<Form3>();
     QVERIFY(showAndWait(view));
     view.button(u"Command2").click();
@@ -166,9 +168,9 @@ void TestHighDpi::platePictureIsPaintedAtDeviceResolution()
     const double fromSharp = meanDifference(shown, sharp.copy(part));
     const double fromUpscaled = meanDifference(shown, upscaled.copy(part));
     QVERIFY2(fromSharp < 1.0 && fromSharp * 4 < fromUpscaled,
-             qPrintable(QStringLiteral("mean difference from the device-resolution picture %1, from an upscaled one %2")
-                            .arg(fromSharp)
-                            .arg(fromUpscaled)));
+             qPrintable(
+                 u"mean difference from the device-resolution picture %1, from an upscaled one %2"_s.arg(fromSharp).arg(
+                     fromUpscaled)));
 }
 
 QTEST_MAIN(TestHighDpi)

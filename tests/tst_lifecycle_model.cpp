@@ -190,7 +190,7 @@ void TestLifecycleModel::typeIntoMain(std::mt19937 &random, QString &what)
     const bool quantity = std::bernoulli_distribution(0.85)(random);
     const QString field = quantity ? pick(random, quantities) : pick(random, mainFields);
     const QString value = pick(random, valuePool);
-    what = QStringLiteral("type \"%1\" into Form1.%2").arg(value, field);
+    what = u"type \"%1\" into Form1.%2"_s.arg(value, field);
     typeInto(Forms::get<Form1>().textBox(field), value);
     m_model.main[field] = value;
 }
@@ -199,7 +199,7 @@ void TestLifecycleModel::typeIntoView(std::mt19937 &random, QString &what)
 {
     const QString field = pick(random, viewFields);
     const QString value = pick(random, valuePool);
-    what = QStringLiteral("type \"%1\" into Form3.%2").arg(value, field);
+    what = u"type \"%1\" into Form3.%2"_s.arg(value, field);
     typeInto(Forms::get<Form3>().textBox(field), value);
     m_model.view[field] = value;
 }
@@ -295,23 +295,23 @@ void TestLifecycleModel::playStep(std::mt19937 &random, QString &what)
         break;
     case PressMain: {
         const QString control = pick(random, mainButtons);
-        what = QStringLiteral("press Form1.%1").arg(control);
+        what = u"press Form1.%1"_s.arg(control);
         pressMain(control);
         break;
     }
     case PressView: {
         const QString control = pick(random, viewButtons);
-        what = QStringLiteral("press Form3.%1").arg(control);
+        what = u"press Form3.%1"_s.arg(control);
         pressView(control);
         break;
     }
     case CloseMain:
-        what = QStringLiteral("close Form1");
+        what = u"close Form1"_s;
         main->close();
         m_model.closeMain();
         break;
     case CloseView:
-        what = QStringLiteral("close Form3");
+        what = u"close Form3"_s;
         view->close();
         m_model.closeView();
         break;
@@ -384,7 +384,7 @@ void TestLifecycleModel::randomSequences()
     std::mt19937 random(seed);
 
     startProgram();
-    QString what = QStringLiteral("start");
+    QString what = u"start"_s;
     checkInvariants(0, what);
     if (QTest::currentTestFailed())
         return;
@@ -393,7 +393,7 @@ void TestLifecycleModel::randomSequences()
     for (int step = 0; step < StepsPerSeed; ++step) {
         const int endsBefore = programEndCount();
         playStep(random, what);
-        history += QStringLiteral("\n  %1. %2").arg(step + 1).arg(what);
+        history += u"\n  %1. %2"_s.arg(step + 1).arg(what);
         if (!QTest::currentTestFailed())
             checkInvariants(endsBefore, what);
         if (QTest::currentTestFailed()) {
@@ -404,7 +404,7 @@ void TestLifecycleModel::randomSequences()
         if (Forms::loaded().empty()) {
             // The program has ended; the user starts it again.
             startProgram();
-            checkInvariants(programEndCount(), QStringLiteral("start again"));
+            checkInvariants(programEndCount(), u"start again"_s);
             if (QTest::currentTestFailed())
                 return;
             history.clear();

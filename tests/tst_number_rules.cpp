@@ -15,6 +15,8 @@
 #include <string>
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The C library and Qt both set to German, put back when the test ends.
@@ -55,7 +57,7 @@ void compareExactly(double actual, double expected)
 {
     // == on purpose: QCOMPARE on doubles is fuzzy, and the reads must give the very same double.
     QVERIFY2(actual == expected,
-             qPrintable(QStringLiteral("got %1, expected %2").arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+             qPrintable(u"got %1, expected %2"_s.arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
 }
 
 } // namespace
@@ -180,7 +182,7 @@ void TestNumberRules::readNumberOverflow()
         QFAIL("no fault raised");
     } catch (const RuntimeError &error) {
         QCOMPARE(error.number(), int(RuntimeError::Overflow));
-        QCOMPARE(error.description(), QStringLiteral("Overflow"));
+        QCOMPARE(error.description(), u"Overflow"_s);
     }
 }
 
@@ -208,7 +210,7 @@ void TestNumberRules::readNumberOfAMebibyteIsFast()
     const qint64 elapsed = timer.elapsed();
     compareExactly(value, expected);
     // A few hundred milliseconds unoptimised on a busy machine; a read that went quadratic would take minutes.
-    QVERIFY2(elapsed < 2000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+    QVERIFY2(elapsed < 2000, qPrintable(u"%1 ms"_s.arg(elapsed)));
 }
 
 void TestNumberRules::isEmptyField_data()
@@ -306,7 +308,7 @@ void TestNumberRules::numberTextReadsBackAsTheSameDouble()
     std::uniform_int_distribution<int> digit(0, 9);
     std::uniform_int_distribution<int> everyday(-10, 16);
     std::uniform_int_distribution<int> extreme(-307, 293);
-    const QRegularExpression shape(QStringLiteral("^-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?(E[+-][0-9]{2,3})?$"));
+    const QRegularExpression shape(u"^-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?(E[+-][0-9]{2,3})?$"_s);
 
     for (int round = 0; round < 200000; ++round) {
         std::string decimal = digit(generator) < 5 ? "-" : "";
@@ -321,11 +323,10 @@ void TestNumberRules::numberTextReadsBackAsTheSameDouble()
         std::from_chars(decimal.data(), decimal.data() + decimal.size(), value);
         const QString text = ::numberText(value);
         if (!shape.match(text).hasMatch())
-            QFAIL(qPrintable(QStringLiteral("%1 written as %2").arg(QString::fromStdString(decimal), text)));
+            QFAIL(qPrintable(u"%1 written as %2"_s.arg(QString::fromStdString(decimal), text)));
         const double readBack = ::readNumber(text);
         if (readBack != value) {
-            QFAIL(qPrintable(QStringLiteral("%1 written as %2 reads back as %3")
-                                 .arg(QString::fromStdString(decimal), text)
+            QFAIL(qPrintable(u"%1 written as %2 reads back as %3"_s.arg(QString::fromStdString(decimal), text)
                                  .arg(readBack, 0, 'g', 17)));
         }
     }

@@ -8,13 +8,15 @@
 #include <QLineEdit>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int TextBoxCount = 9;
 
 QString fieldName(int n)
 {
-    return QStringLiteral("Text%1").arg(n);
+    return u"Text%1"_s.arg(n);
 }
 
 // What the user sees in every text box of the main window, Text1 first.
@@ -49,19 +51,19 @@ private slots:
     void solvesThePhaseAsTyped()
     {
         Form1 &form = Forms::get<Form1>();
-        typeInto(form.Text5(), QStringLiteral("9"));
-        typeInto(form.Text1(), QStringLiteral("30"));
-        typeInto(form.Text2(), QStringLiteral("120"));
-        QCOMPARE(form.Text1().text(), QStringLiteral("30"));
+        typeInto(form.Text5(), u"9"_s);
+        typeInto(form.Text1(), u"30"_s);
+        typeInto(form.Text2(), u"120"_s);
+        QCOMPARE(form.Text1().text(), u"30"_s);
 
         press(form, u"Command1");
 
-        QCOMPARE(form.Text3().text(), QStringLiteral("21"));
+        QCOMPARE(form.Text3().text(), u"21"_s);
         QCOMPARE(form.Text4().text(),
-                 QStringLiteral(" PhaseoftheMoon=(PositionoftheSun - PositionoftheMoon) * (28/360)"));
+                 u" PhaseoftheMoon=(PositionoftheSun - PositionoftheMoon) * (28/360)"_s);
         QCOMPARE(form.Text5().text(), QString());
-        QCOMPARE(form.Text1().text(), QStringLiteral("30"));
-        QCOMPARE(form.Text2().text(), QStringLiteral("120"));
+        QCOMPARE(form.Text1().text(), u"30"_s);
+        QCOMPARE(form.Text2().text(), u"120"_s);
         QVERIFY(form.isVisible());
         QCOMPARE(m_recorder.messages().size(), size_t(0));
     }
@@ -99,8 +101,8 @@ private slots:
         Form1 &form = Forms::get<Form1>();
         const std::pair<QLineEdit *, QString> typed[] = {
             {&form.Text1(), sun}, {&form.Text2(), moon}, {&form.Text3(), phase},
-            {&form.Text4(), QStringLiteral("old formula")}, {&form.Text5(), QStringLiteral("9")},
-            {&form.textBox(u"Text8"), QStringLiteral("0.5")},
+            {&form.Text4(), u"old formula"_s}, {&form.Text5(), u"9"_s},
+            {&form.textBox(u"Text8"), u"0.5"_s},
         };
         for (const auto &[field, text] : typed) {
             if (!text.isEmpty())
@@ -121,7 +123,7 @@ private slots:
         expected[4] = QString();
         QCOMPARE(fieldTexts(form), expected);
         // The solar hour goes first, then the result, then the formula.
-        QCOMPARE(writes, (QStringList{QStringLiteral("Text5"), fieldName(resultField), QStringLiteral("Text4")}));
+        QCOMPARE(writes, (QStringList{u"Text5"_s, fieldName(resultField), u"Text4"_s}));
         QCOMPARE(m_recorder.messages().size(), size_t(0));
     }
 
@@ -142,9 +144,9 @@ private slots:
 
         Form1 &form = Forms::get<Form1>();
         typeInto(form.Text1(), sun);
-        typeInto(form.Text2(), QStringLiteral("120"));
-        typeInto(form.Text4(), QStringLiteral("old formula"));
-        typeInto(form.Text5(), QStringLiteral("9"));
+        typeInto(form.Text2(), u"120"_s);
+        typeInto(form.Text4(), u"old formula"_s);
+        typeInto(form.Text5(), u"9"_s);
         QStringList expected = fieldTexts(form);
 
         press(form, u"Command4");
@@ -157,31 +159,31 @@ private slots:
     void tooFewValuesHideTheMainWindowAndShowTheView()
     {
         Form1 &form = Forms::get<Form1>();
-        typeInto(form.Text1(), QStringLiteral("30"));
-        typeInto(form.Text4(), QStringLiteral("kept formula"));
-        typeInto(form.Text5(), QStringLiteral("9"));
+        typeInto(form.Text1(), u"30"_s);
+        typeInto(form.Text4(), u"kept formula"_s);
+        typeInto(form.Text5(), u"9"_s);
         QVERIFY(!Forms::isLoaded<Form3>());
 
         press(form, u"Command1");
 
-        QCOMPARE(form.Text4().text(), QStringLiteral("kept formula"));
+        QCOMPARE(form.Text4().text(), u"kept formula"_s);
         QCOMPARE(form.Text5().text(), QString());
-        QCOMPARE(form.Text1().text(), QStringLiteral("30"));
+        QCOMPARE(form.Text1().text(), u"30"_s);
         QCOMPARE(form.Text3().text(), QString());
         QVERIFY(Forms::isLoaded<Form1>());
         QVERIFY(!form.isVisible());
         QVERIFY(Forms::isLoaded<Form3>());
         Form3 &view = Forms::get<Form3>();
         QVERIFY(view.isVisible());
-        QCOMPARE(view.Text1().text(), QStringLiteral("30"));
+        QCOMPARE(view.Text1().text(), u"30"_s);
         QCOMPARE(m_recorder.messages().size(), size_t(0));
     }
 
     void closingTheViewShowsTheMainWindowAgain()
     {
         Form1 &form = Forms::get<Form1>();
-        typeInto(form.Text3(), QStringLiteral("7"));
-        typeInto(form.Text4(), QStringLiteral("kept formula"));
+        typeInto(form.Text3(), u"7"_s);
+        typeInto(form.Text4(), u"kept formula"_s);
         press(form, u"Command1");
         QVERIFY(!form.isVisible());
         Form3 &view = Forms::get<Form3>();
@@ -194,8 +196,8 @@ private slots:
         QVERIFY(Forms::isLoaded<Form1>());
         QVERIFY(form.isVisible());
         QCOMPARE(fieldTexts(form), texts);
-        QCOMPARE(form.Text3().text(), QStringLiteral("7"));
-        QCOMPARE(form.Text4().text(), QStringLiteral("kept formula"));
+        QCOMPARE(form.Text3().text(), u"7"_s);
+        QCOMPARE(form.Text4().text(), u"kept formula"_s);
         QCOMPARE(programEndCount(), 0);
         QCOMPARE(m_recorder.messages().size(), size_t(0));
     }
