@@ -6,6 +6,7 @@
 #include "platform/app.h"
 #include "platform/forms.h"
 #include "pixel_probes.h"
+#include "shown_controls.h"
 #include "test_support.h"
 
 #include <QAbstractButton>
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPageLayout>
@@ -350,31 +352,28 @@ void TestGeometricView::aThousandOpeningsLeaveNothingBehind()
 
 void TestGeometricView::controlPlaces_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("pixels");
-    QTest::addColumn<QString>("caption");
-
-    QTest::newRow("Text1: Sun") << "Text1" << QRect(240, 160, 57, 19) << "";
-    QTest::newRow("Text3: Moon") << "Text3" << QRect(16, 160, 57, 19) << "";
-    QTest::newRow("Text4: phase") << "Text4" << QRect(248, 56, 57, 19) << "";
-    QTest::newRow("Command1") << "Command1" << QRect(0, 128, 49, 25) << "Moon's line";
-    QTest::newRow("Command2") << "Command2" << QRect(272, 120, 41, 33) << "Sun's line";
-    QTest::newRow("Command3") << "Command3" << QRect(264, 0, 49, 49) << "Moon's Phase";
+    QTest::addColumn<int>("row");
+    for (size_t row = 0; row < shownControls(u"Form3").size(); ++row)
+        QTest::newRow(shownControls(u"Form3")[row].name) << int(row);
 }
 
 void TestGeometricView::controlPlaces()
 {
-    QFETCH(QString, name);
-    QFETCH(QRect, pixels);
-    QFETCH(QString, caption);
+    QFETCH(int, row);
+    const ShownControl &control = shownControls(u"Form3").at(size_t(row));
 
     Form3 *view = openViewFromMainWindow();
     QVERIFY(view);
-    QWidget &control = view->windowedControl(name);
-    QCOMPARE(control.geometry(), pixels);
-    QVERIFY(control.isVisible());
-    if (auto *button = qobject_cast<QAbstractButton *>(&control))
-        QCOMPARE(button->text(), caption);
+    auto *widget = view->findChild<QWidget *>(QString::fromLatin1(control.name), Qt::FindDirectChildrenOnly);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), control.rect);
+    QVERIFY(widget->isVisible());
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        QCOMPARE(button->text(), QString::fromLatin1(control.text));
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        QCOMPARE(label->text(), QString::fromLatin1(control.text));
+    if (auto *box = qobject_cast<QLineEdit *>(widget))
+        QCOMPARE(box->text(), QString::fromLatin1(control.text));
 }
 
 // clang-format off

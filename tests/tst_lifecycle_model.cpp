@@ -27,9 +27,8 @@ namespace {
 
 const QStringList valuePool = {u""_s,  u"30"_s,    u"120"_s,    u"7"_s,   u"abc"_s,
                                u" "_s, u"1e308"_s, u"-1e308"_s, u"400"_s, u"-90"_s};
-const QStringList mainFields = {u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s, u"Text5"_s,
-                                u"Text6"_s, u"Text7"_s, u"Text8"_s, u"Text9"_s};
-const QStringList viewFields = {u"Text1"_s, u"Text3"_s, u"Text4"_s};
+const QStringList &mainFields = textBoxNames(u"Form1");
+const QStringList &viewFields = textBoxNames(u"Form3");
 const QStringList mainButtons = {u"Command1"_s, u"Command2"_s, u"Command3"_s, u"Command4"_s, u"Picture1"_s};
 const QStringList viewButtons = {u"Command1"_s, u"Command2"_s, u"Command3"_s};
 
@@ -154,10 +153,8 @@ void TestLifecycleModel::cleanup()
 
 void TestLifecycleModel::cleanupTestCase()
 {
-    qDebug().noquote() << QStringLiteral("lifecycle model: %1 steps played in %2 program runs over %3 seeds; %4 "
-                                         "faults raised, main window shown again %5 times, loaded unseen by the "
-                                         "view %6 times")
-                              .arg(stepsPlayed)
+    qDebug().noquote() << u"lifecycle model: %1 steps played in %2 program runs over %3 seeds; %4 faults raised, "
+                          u"main window shown again %5 times, loaded unseen by the view %6 times"_s.arg(stepsPlayed)
                               .arg(programRuns)
                               .arg(Seeds)
                               .arg(faultsRaised)

@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "core/runtime_error.h"
+#include "shown_controls.h"
 #include "test_support.h"
 
 #include <QAbstractButton>
@@ -99,81 +100,6 @@ bool writeSolidJpeg(const QString &path, QColor colour)
     return picture.save(path, "JPEG", 95);
 }
 
-// Every control of the window that is a widget, as the user sees it: its place, its text, its face and its colour.
-// The image and the lines are painted beneath the widgets (plateFillsImage1, paintedColours).
-struct ShownControl {
-    const char *name;
-    QRect rect;
-    const char *text;
-    QColor colour = {}; // invalid: the window's own
-    double points = 8.25;
-    bool bold = false;
-    bool italic = false;
-};
-
-const std::vector<ShownControl> &shownControls()
-{
-    static const std::vector<ShownControl> controls = {
-        {"Text1", {72, 504, 217, 33}, ""},
-        {"Text2", {344, 504, 193, 33}, ""},
-        {"Text3", {592, 504, 249, 33}, ""},
-        {"Text4", {64, 600, 385, 41}, ""},
-        {"Text5", {200, 544, 89, 19}, ""},
-        {"Text6", {800, 256, 73, 21}, ""},
-        {"Text7", {800, 280, 73, 21}, ""},
-        {"Text8", {600, 256, 97, 21}, ""},
-        {"Text9", {600, 280, 97, 21}, ""},
-        {"Command1",
-         {536, 416, 353, 49},
-         "Enter of two of these data and you will have,  as result, the  third data.",
-         {},
-         9.75},
-        {"Command2", {336, 672, 33, 25}, "Turn the astrolabe to point the Sun  or the Moon"},
-        {"Command3", {632, 592, 201, 85}, "See geometrical solution in astrolabe", {}, 13.5},
-        {"Command4", {72, 544, 121, 17}, "Read solar hour"},
-        {"Picture1", {280, 672, 28, 28}, ""},
-        {"OLE1", {8, 80, 105, 113}, ""},
-        {"Label1", {304, 8, 57, 25}, "South", Blue, 13.5},
-        {"Label2", {16, 208, 41, 25}, "East", Blue, 13.5},
-        {"Label3", {544, 208, 57, 33}, "West", Blue, 13.5},
-        {"Label4", {304, 424, 73, 33}, "North", Blue, 13.5},
-        {"Label5", {408, 160, 185, 25}, "Position  of the Sun", Red, 13.5, true},
-        {"Label6", {504, 32, 489, 41}, "Dorlasco's Astrolabe simulator", Blue, 24, true},
-        {"Label7",
-         {504, 88, 457, 25},
-         "It teachs in a simple way how  to use Dorlasco's astrolabe",
-         Blue,
-         12,
-         false,
-         true},
-        {"Label8",
-         {536, 352, 417, 57},
-         "Connect the Position of the Sun, the Position of the Moon, the Phase of the Moon",
-         Blue,
-         13.5},
-        {"Label9",
-         {32, 256, 121, 137},
-         "Position of the Moon and of Sun in degrees: positive clock  wise,     zero south"},
-        {"Label10", {536, 592, 361, 73}, ""},
-        {"Label11", {80, 480, 185, 17}, "Position of the Sun in degrees"},
-        {"Label12", {344, 480, 193, 25}, "Position of the Moon in degrees"},
-        {"Label13", {600, 480, 225, 25}, "Phase of the Moon (integer between 1 and 28 )"},
-        {"Label14", {64, 656, 137, 17}, "Algebric formula used"},
-        {"Label15",
-         {8, 32, 233, 41},
-         "Click here to see a 15' PowerPointPresentation in Italian language ( suggested).",
-         Blue},
-        {"Label16", {216, 552, 113, 17}, "solar hour"},
-        {"Label17", {592, 544, 249, 17}, "Day of the Moon's month: after the new Moon"},
-        {"Label18", {8, 56, 185, 25}, "Not present in the email version", Red},
-        {"Label19", {600, 304, 105, 33}, "green line :       position of the Moon", Green},
-        {"Label20", {816, 304, 113, 33}, "red line:              position of the Sun", Red},
-        {"Label21", {552, 256, 41, 17}, "sin"},
-        {"Label22", {552, 288, 33, 17}, "cos"},
-    };
-    return controls;
-}
-
 } // namespace
 
 class TestMainWindow : public QObject
@@ -223,14 +149,14 @@ private slots:
 void TestMainWindow::controls_data()
 {
     QTest::addColumn<int>("row");
-    for (size_t row = 0; row < shownControls().size(); ++row)
-        QTest::newRow(shownControls()[row].name) << int(row);
+    for (size_t row = 0; row < shownControls(u"Form1").size(); ++row)
+        QTest::newRow(shownControls(u"Form1")[row].name) << int(row);
 }
 
 void TestMainWindow::controls()
 {
     QFETCH(int, row);
-    const ShownControl &control = shownControls().at(size_t(row));
+    const ShownControl &control = shownControls(u"Form1").at(size_t(row));
     const QString name = QString::fromLatin1(control.name);
 
     Form1 &window = Forms::get<Form1>();
@@ -270,7 +196,7 @@ void TestMainWindow::controls()
 void TestMainWindow::noOtherControls()
 {
     std::set<QString> expected;
-    for (const ShownControl &control : shownControls())
+    for (const ShownControl &control : shownControls(u"Form1"))
         expected.insert(QString::fromLatin1(control.name));
     std::set<QString> widgets;
     for (QWidget *widget : Forms::get<Form1>().findChildren<QWidget *>(Qt::FindDirectChildrenOnly))

@@ -12,19 +12,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int TextBoxCount = 9;
-
-QString fieldName(int n)
-{
-    return u"Text%1"_s.arg(n);
-}
-
 // What the user sees in every text box of the main window, Text1 first.
 QStringList fieldTexts(const Form1 &form)
 {
     QStringList texts;
-    for (int n = 1; n <= TextBoxCount; ++n)
-        texts << form.textBox(fieldName(n)).text();
+    for (const QString &box : textBoxNames(u"Form1"))
+        texts << form.textBox(box).text();
     return texts;
 }
 
@@ -111,10 +104,8 @@ private slots:
         const QStringList before = fieldTexts(form);
 
         QStringList writes;
-        for (int n = 1; n <= TextBoxCount; ++n) {
-            connect(&form.textBox(fieldName(n)), &QLineEdit::textChanged, this,
-                    [&writes, n] { writes << fieldName(n); });
-        }
+        for (const QString &box : textBoxNames(u"Form1"))
+            connect(&form.textBox(box), &QLineEdit::textChanged, this, [&writes, box] { writes << box; });
         press(form, u"Command1");
 
         QStringList expected = before;
@@ -123,7 +114,7 @@ private slots:
         expected[4] = QString();
         QCOMPARE(fieldTexts(form), expected);
         // The solar hour goes first, then the result, then the formula.
-        QCOMPARE(writes, (QStringList{u"Text5"_s, fieldName(resultField), u"Text4"_s}));
+        QCOMPARE(writes, (QStringList{u"Text5"_s, textBoxNames(u"Form1").at(resultField - 1), u"Text4"_s}));
         QCOMPARE(m_recorder.messages().size(), size_t(0));
     }
 
@@ -135,6 +126,8 @@ private slots:
         QTest::newRow("hours and minutes") << "37.5" << "14  30";
         QTest::newRow("a whole hour") << "30" << "14";
         QTest::newRow("the Sun at North") << "180" << "0";
+        QTest::newRow("a field as full as it goes, read whole")
+            << u"37.5"_s + QString(MaxFieldLength - 4, u'0') << "14  30";
     }
 
     void readsTheSolarHour()
