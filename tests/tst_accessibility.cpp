@@ -184,7 +184,7 @@ void TestAccessibility::resultsAreToldInWords()
     QFETCH(QString, told);
     QFETCH(QString, viewDescription);
 
-    Form1 &main = static_cast<Form1 &>(openWindow(u"Form1", ShownUntil::Active));
+    Form1 &main = openWindow<Form1>(ShownUntil::Active);
     main.Text1().setText(sun);
     main.Text2().setText(moon);
     main.Text3().setText(phase);

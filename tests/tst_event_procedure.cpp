@@ -31,8 +31,7 @@ int inputsFaulted = 0;
 // shows.
 Form1 &showMainWindow(const QString &sun, const QString &moon, const QString &phase)
 {
-    Form1 &main = Forms::get<Form1>();
-    main.Show();
+    Form1 &main = openWindow<Form1>();
     main.Text1().setText(sun);
     main.Text2().setText(moon);
     main.Text3().setText(phase);
@@ -232,8 +231,7 @@ void TestEventProcedure::valuesThatCannotBeUsed()
     QFETCH(QStringList, written);
 
     Form1 &main = showMainWindow(sun, moon, phase);
-    Form3 &view = Forms::get<Form3>();
-    view.Show();
+    Form3 &view = openWindow<Form3>();
     view.Text1().setText(u"view sun"_s);
     view.Text3().setText(u"view moon"_s);
     view.Text4().setText(u"view phase"_s);

@@ -83,7 +83,7 @@ void TestKeyboard::returnInAQuantityFieldSolves()
 {
     QFETCH(QString, field);
     QFETCH(int, key);
-    Form1 &main = static_cast<Form1 &>(openWindow(u"Form1", ShownUntil::Active));
+    Form1 &main = openWindow<Form1>(ShownUntil::Active);
     main.Text1().setText(u"30"_s);
     main.Text3().setText(u"5"_s);
     QLineEdit &box = main.textBox(field);
@@ -98,7 +98,7 @@ void TestKeyboard::returnInAQuantityFieldSolves()
 // Return and keypad Enter press the focused button, as Space does; keys click the focused picture box.
 void TestKeyboard::returnPressesTheFocusedButton()
 {
-    Form1 &main = static_cast<Form1 &>(openWindow(u"Form1"));
+    Form1 &main = openWindow<Form1>();
     main.Text1().setText(u"30"_s);
     main.button(u"Command4").setFocus();
     QTest::keyClick(&main.button(u"Command4"), Qt::Key_Return);

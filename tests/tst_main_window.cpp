@@ -70,13 +70,6 @@ int countNear(const QImage &image, const QRect &area, QColor colour, int toleran
     return count;
 }
 
-Form1 &shownMainWindow()
-{
-    Form1 &window = Forms::get<Form1>();
-    window.Show();
-    return window;
-}
-
 QImage screenOf(QWidget &window)
 {
     return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -427,7 +420,7 @@ void TestMainWindow::reloadShowsThePictureOnDisk()
     ProgramFolder folder;
     QVERIFY(folder.useWithPlate());
     MessageRecorder recorder;
-    Form1 &window = shownMainWindow();
+    Form1 &window = openWindow<Form1>();
     window.Text1().setText(u"45"_s);
     const qint64 firstPicture = window.pictureCacheKey(u"Image1");
     const QImage before = screenOf(window);
@@ -456,7 +449,7 @@ void TestMainWindow::reloadShowsThePictureOnDisk()
 void TestMainWindow::turnButtonChangesNothing()
 {
     MessageRecorder recorder;
-    Form1 &window = shownMainWindow();
+    Form1 &window = openWindow<Form1>();
     QStringList texts;
     for (const QString &name : TextBoxes) {
         texts << (name == u"Text1" ? u"45"_s : name + u" text"_s);
@@ -480,7 +473,7 @@ void TestMainWindow::turnButtonChangesNothing()
 void TestMainWindow::closingMainWindowUnloadsIt()
 {
     MessageRecorder recorder;
-    Form1 &window = shownMainWindow();
+    Form1 &window = openWindow<Form1>();
     window.Text1().setText(u"45"_s);
     window.Text4().setText(u"formula"_s);
     QPointer<Form1> closed(&window);
@@ -504,7 +497,7 @@ void TestMainWindow::closingMainWindowUnloadsIt()
 void TestMainWindow::closingMainWindowWithViewOpenKeepsProgram()
 {
     MessageRecorder recorder;
-    Form1 &window = shownMainWindow();
+    Form1 &window = openWindow<Form1>();
     press(window, u"Command3");
     QVERIFY(Forms::isLoaded<Form3>());
 
@@ -606,7 +599,7 @@ void TestMainWindow::zoomKeysStayWithinBounds()
     QFETCH(QString, keys);
     QFETCH(int, zoom);
     QFETCH(bool, asDesigned);
-    Form1 &form = shownMainWindow();
+    Form1 &form = openWindow<Form1>();
     QVERIFY(showAndWait(form, ShownUntil::Active));
     const QImage designed = screenOf(form);
     const std::map<QChar, Qt::Key> keyOf = {
@@ -635,7 +628,7 @@ void TestMainWindow::zoomScalesPlacesFontsAndPlate()
 {
     QFETCH(QString, control);
     QFETCH(QRect, place);
-    Form1 &form = shownMainWindow();
+    Form1 &form = openWindow<Form1>();
     QVERIFY(showAndWait(form));
     QWidget &widget = form.windowedControl(control);
     const qreal designedPoints = widget.font().pointSizeF();
@@ -672,7 +665,7 @@ void TestMainWindow::windowLargerThanTheScreenScrolls()
 {
     QFETCH(int, zoom);
     QFETCH(QSize, windowSize);
-    Form1 &form = shownMainWindow();
+    Form1 &form = openWindow<Form1>();
     QVERIFY(showAndWait(form, ShownUntil::Active));
     QVERIFY(form.findChildren<QScrollBar *>().isEmpty());
     QWidget &phaseField = form.windowedControl(u"Text3"); // in the lower-right part

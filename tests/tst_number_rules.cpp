@@ -81,8 +81,6 @@ private slots:
     void numberText();
     void numberTextUnderGermanLocale_data() { numberText_data(); }
     void numberTextUnderGermanLocale();
-    void wholeFloor_data();
-    void wholeFloor();
     void numberTextReadsBackAsTheSameDouble();
 };
 
@@ -279,24 +277,6 @@ void TestNumberRules::numberTextUnderGermanLocale()
     QFETCH(QString, expected);
     const GermanLocale german;
     QCOMPARE(::numberText(value), expected);
-}
-
-void TestNumberRules::wholeFloor_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<double>("expected");
-
-    QTest::newRow("positive fraction") << 4.9 << 4.0;
-    QTest::newRow("negative fraction moves away from zero") << -12.5 << -13.0;
-    QTest::newRow("small negative fraction") << -0.5 << -1.0;
-    QTest::newRow("negative whole stays") << -3.0 << -3.0;
-}
-
-void TestNumberRules::wholeFloor()
-{
-    QFETCH(double, value);
-    QFETCH(double, expected);
-    compareExactly(::wholeFloor(value), expected);
 }
 
 // Values of at most 15 significant digits, of magnitudes from 1e-307 to 1e307, survive being written into a field

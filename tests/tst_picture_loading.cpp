@@ -300,7 +300,7 @@ void TestPictureLoading::damagedPlatePicture()
     QVERIFY(folder.useWithPlate());
     const QString path = folder.plate();
 
-    Form1 &main = static_cast<Form1 &>(openWindow(u"Form1"));
+    Form1 &main = openWindow<Form1>();
     for (const QString &box : textBoxNames(u"Form1"))
         main.textBox(box).setText(box + u" kept"_s);
     QVERIFY(main.imageHasPicture(u"Image1"));
@@ -372,7 +372,7 @@ void TestPictureLoading::largePictureWithOddSides()
     QVERIFY(std::exchange(picture, {}).save(folder.filePath(PlateFileName), "JPEG", 50));
 
     MessageRecorder recorder;
-    Form1 &main = static_cast<Form1 &>(openWindow(u"Form1"));
+    Form1 &main = openWindow<Form1>();
     App::setPathForTesting(folder.path());
     QTest::mouseClick(&main.windowedControl(u"Picture1"), Qt::LeftButton);
     QCOMPARE(recorder.messages().size(), size_t(0));

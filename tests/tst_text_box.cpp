@@ -142,7 +142,7 @@ void TestTextBox::textBroughtIn()
     if (Way(way) == Way::MiddleClick && !QGuiApplication::clipboard()->supportsSelection())
         QSKIP("this platform has no X11 selection; the x11 run of this test has one");
 
-    Form1 &main = static_cast<Form1 &>(openWindow(u"Form1", ShownUntil::Active));
+    Form1 &main = openWindow<Form1>(ShownUntil::Active);
     QLineEdit &sun = main.Text1();
     sun.setText(before);
     sun.setFocus();
@@ -161,7 +161,7 @@ void TestTextBox::textBroughtIn()
 void TestTextBox::fullFieldWithTheFocusIsCheap()
 {
     MessageRecorder recorder;
-    Form1 &main = static_cast<Form1 &>(openWindow(u"Form1"));
+    Form1 &main = openWindow<Form1>();
     main.Text1().setFocus();
     for (const qsizetype length : {qsizetype(16 * 1024 * 1024), qsizetype(MaxFieldLength)}) {
         QGuiApplication::clipboard()->setText(u"30"_s + QString(length - 2, u'x'));
@@ -202,7 +202,7 @@ void TestTextBox::writtenFieldsShowTheirBeginning()
     QFETCH(QStringList, presses);
     QFETCH(QString, field);
 
-    Form1 &main = static_cast<Form1 &>(openWindow(u"Form1"));
+    Form1 &main = openWindow<Form1>();
     typeInto(main.Text1(), sun);
     typeInto(main.Text3(), phase);
     QCOMPARE(main.Text1().cursorPosition(), sun.size()); // the user's typing keeps its cursor

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/event_procedure.h"
+#include "platform/forms.h"
 
 #include <QImage>
 #include <QString>
@@ -64,9 +65,16 @@ enum class ShownUntil { Exposed, Active };
 
 // The window of that name, "Form1" or "Form3", loaded if it is not.
 Form &formNamed(QStringView name);
-// The window of that name on screen, as the user has it: shown, then exposed or active. A window the platform never
-// shows ends the test program.
+// The window on screen, as the user has it: shown, then exposed or active. A window the platform never shows ends the
+// test program.
 Form &openWindow(QStringView name, ShownUntil until = ShownUntil::Exposed);
+template <class Window>
+Window &openWindow(ShownUntil until = ShownUntil::Exposed)
+{
+    Window &window = Forms::get<Window>();
+    openWindow(window.name(), until);
+    return window;
+}
 // The text boxes of the window of that name, by their names, in order: Text1 to Text9 for the main window, Text1,
 // Text3 and Text4 for the view.
 const QStringList &textBoxNames(QStringView window);
