@@ -9,6 +9,7 @@ const QColor Green(0, 255, 0);
 
 } // namespace
 
+// clang-format off
 const std::vector<ShownControl> &shownControls(QStringView window)
 {
     static const std::vector<ShownControl> mainWindow = {
@@ -21,11 +22,8 @@ const std::vector<ShownControl> &shownControls(QStringView window)
         {"Text7", {800, 280, 73, 21}, ""},
         {"Text8", {600, 256, 97, 21}, ""},
         {"Text9", {600, 280, 97, 21}, ""},
-        {"Command1",
-         {536, 416, 353, 49},
-         "Enter of two of these data and you will have,  as result, the  third data.",
-         {},
-         9.75},
+        {"Command1", {536, 416, 353, 49},
+         "Enter of two of these data and you will have,  as result, the  third data.", {}, 9.75},
         {"Command2", {336, 672, 33, 25}, "Turn the astrolabe to point the Sun  or the Moon"},
         {"Command3", {632, 592, 201, 85}, "See geometrical solution in astrolabe", {}, 13.5},
         {"Command4", {72, 544, 121, 17}, "Read solar hour"},
@@ -37,30 +35,19 @@ const std::vector<ShownControl> &shownControls(QStringView window)
         {"Label4", {304, 424, 73, 33}, "North", Blue, 13.5},
         {"Label5", {408, 160, 185, 25}, "Position  of the Sun", Red, 13.5, true},
         {"Label6", {504, 32, 489, 41}, "Dorlasco's Astrolabe simulator", Blue, 24, true},
-        {"Label7",
-         {504, 88, 457, 25},
-         "It teachs in a simple way how  to use Dorlasco's astrolabe",
-         Blue,
-         12,
-         false,
+        {"Label7", {504, 88, 457, 25}, "It teachs in a simple way how  to use Dorlasco's astrolabe", Blue, 12, false,
          true},
-        {"Label8",
-         {536, 352, 417, 57},
-         "Connect the Position of the Sun, the Position of the Moon, the Phase of the Moon",
-         Blue,
-         13.5},
-        {"Label9",
-         {32, 256, 121, 137},
+        {"Label8", {536, 352, 417, 57},
+         "Connect the Position of the Sun, the Position of the Moon, the Phase of the Moon", Blue, 13.5},
+        {"Label9", {32, 256, 121, 137},
          "Position of the Moon and of Sun in degrees: positive clock  wise,     zero south"},
         {"Label10", {536, 592, 361, 73}, ""},
         {"Label11", {80, 480, 185, 17}, "Position of the Sun in degrees"},
         {"Label12", {344, 480, 193, 25}, "Position of the Moon in degrees"},
         {"Label13", {600, 480, 225, 25}, "Phase of the Moon (integer between 1 and 28 )"},
         {"Label14", {64, 656, 137, 17}, "Algebric formula used"},
-        {"Label15",
-         {8, 32, 233, 41},
-         "Click here to see a 15' PowerPointPresentation in Italian language ( suggested).",
-         Blue},
+        {"Label15", {8, 32, 233, 41},
+         "Click here to see a 15' PowerPointPresentation in Italian language ( suggested).", Blue},
         {"Label16", {216, 552, 113, 17}, "solar hour"},
         {"Label17", {592, 544, 249, 17}, "Day of the Moon's month: after the new Moon"},
         {"Label18", {8, 56, 185, 25}, "Not present in the email version", Red},
@@ -81,3 +68,4 @@ const std::vector<ShownControl> &shownControls(QStringView window)
     };
     return window == u"Form1" ? mainWindow : view;
 }
+// clang-format on
