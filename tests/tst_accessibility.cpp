@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-// What the keyboard and a screen reader meet: the Tab order of each window and what each control is called.
+// What a screen reader meets: what each control is called and described as, the role and actions it offers, and the
+// results of each press told in words.
 #include "form3.h"
 #include "form1.h"
 #include "accessibility.h"
-#include "controls.h"
 #include "forms.h"
 #include "test_support.h"
 
@@ -17,23 +17,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString SunAndMoonUnits =
-    QStringLiteral("Position of the Moon and of Sun in degrees: positive clock wise, zero south");
-const QString RedLine = QStringLiteral("red line: position of the Sun");
-const QString GreenLine = QStringLiteral("green line : position of the Moon");
-const QString NotRead = QStringLiteral("The figure buttons read the main window's fields, never this box.");
-
-Form &openWindow(const QString &window)
-{
-    Form *form = nullptr;
-    if (window == u"Form1")
-        form = &Forms::get<Form1>();
-    else
-        form = &Forms::get<Form3>();
-    if (!showAndWait(*form, ShownUntil::Active))
-        qFatal("the window never became active");
-    return *form;
-}
+const QString SunAndMoonUnits = u"Position of the Moon and of Sun in degrees: positive clock wise, zero south"_s;
+const QString RedLine = u"red line: position of the Sun"_s;
+const QString GreenLine = u"green line : position of the Moon"_s;
+const QString NotRead = u"The figure buttons read the main window's fields, never this box."_s;
 
 QString spokenText(QWidget *widget, QAccessible::Text which)
 {
@@ -52,123 +39,95 @@ private slots:
     void init() { resetProgramState(); }
     void cleanup() { resetProgramState(); }
 
-    void tabWalk_data();
-    void tabWalk();
-    void shiftTabGoesBackFromTheFirstField();
+    void namesAndDescriptions_data();
+    void namesAndDescriptions();
     void everyWindowedControlHasAName_data();
     void everyWindowedControlHasAName();
     void resultsAreToldInWords_data();
     void resultsAreToldInWords();
-    void returnInAQuantityFieldSolves_data();
-    void returnInAQuantityFieldSolves();
     void rolesAndActions_data();
     void rolesAndActions();
-    void focusMarkStandsOut_data();
-    void focusMarkStandsOut();
 };
 
-void TestAccessibility::tabWalk_data()
+void TestAccessibility::namesAndDescriptions_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("presses");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
 
-    struct Stop {
+    struct Named {
         const char *control;
         QString name;
         QString description;
     };
-    const std::vector<Stop> mainWindow = {
-        {"Text1", QStringLiteral("Position of the Sun in degrees"), SunAndMoonUnits},
-        {"Text2", QStringLiteral("Position of the Moon in degrees"), SunAndMoonUnits},
-        {"Text3", QStringLiteral("Phase of the Moon (integer between 1 and 28 )"),
-         QStringLiteral("Day of the Moon's month: after the new Moon")},
-        {"Text4", QStringLiteral("Algebric formula used"), {}},
-        {"Command1", QStringLiteral("Enter of two of these data and you will have, as result, the third data."), {}},
-        {"Command2", QStringLiteral("Turn the astrolabe to point the Sun or the Moon"), {}},
-        {"Picture1", QStringLiteral("Reload the plate picture"), {}},
-        {"OLE1", QStringLiteral("Click here to see a 15' PowerPointPresentation in Italian language ( suggested)."),
-         QStringLiteral("Not present in the email version")},
-        {"Text5", QStringLiteral("solar hour"), {}},
-        {"Command4", QStringLiteral("Read solar hour"), {}},
-        {"Command3", QStringLiteral("See geometrical solution in astrolabe"), {}},
-        {"Text6", QStringLiteral("sin"), RedLine},
-        {"Text7", QStringLiteral("cos"), RedLine},
-        {"Text8", QStringLiteral("sin"), GreenLine},
-        {"Text9", QStringLiteral("cos"), GreenLine},
+    const std::vector<Named> mainWindow = {
+        {"Text1", u"Position of the Sun in degrees"_s, SunAndMoonUnits},
+        {"Text2", u"Position of the Moon in degrees"_s, SunAndMoonUnits},
+        {"Text3", u"Phase of the Moon (integer between 1 and 28 )"_s, u"Day of the Moon's month: after the new Moon"_s},
+        {"Text4", u"Algebric formula used"_s, {}},
+        {"Command1", u"Enter of two of these data and you will have, as result, the third data."_s, {}},
+        {"Command2", u"Turn the astrolabe to point the Sun or the Moon"_s, {}},
+        {"Picture1", u"Reload the plate picture"_s, {}},
+        {"OLE1", u"Click here to see a 15' PowerPointPresentation in Italian language ( suggested)."_s,
+         u"Not present in the email version"_s},
+        {"Text5", u"solar hour"_s, {}},
+        {"Command4", u"Read solar hour"_s, {}},
+        {"Command3", u"See geometrical solution in astrolabe"_s, {}},
+        {"Text6", u"sin"_s, RedLine},
+        {"Text7", u"cos"_s, RedLine},
+        {"Text8", u"sin"_s, GreenLine},
+        {"Text9", u"cos"_s, GreenLine},
     };
-    const std::vector<Stop> view = {
-        {"Text1", QStringLiteral("Position of Sun"), QStringLiteral("The Sun's position last drawn. ") + NotRead},
-        {"Text3", QStringLiteral("Position of Moon"), QStringLiteral("The Moon's position last drawn. ") + NotRead},
-        {"Text4", QStringLiteral("Phase of the Moon"),
-         QStringLiteral("The phase of the Moon in the main window when this window opened. ") + NotRead},
-        {"Command1", QStringLiteral("Moon's line"), {}},
-        {"Command2", QStringLiteral("Sun's line"), {}},
-        {"Command3", QStringLiteral("Moon's Phase"), {}},
+    const std::vector<Named> view = {
+        {"Text1", u"Position of Sun"_s, u"The Sun's position last drawn. "_s + NotRead},
+        {"Text3", u"Position of Moon"_s, u"The Moon's position last drawn. "_s + NotRead},
+        {"Text4", u"Phase of the Moon"_s,
+         u"The phase of the Moon in the main window when this window opened. "_s + NotRead},
+        {"Command1", u"Moon's line"_s, {}},
+        {"Command2", u"Sun's line"_s, {}},
+        {"Command3", u"Moon's Phase"_s, {}},
     };
 
-    for (const auto &[window, stops] :
-         {std::pair{QStringLiteral("Form1"), mainWindow}, std::pair{QStringLiteral("Form3"), view}}) {
-        // One press more than there are stops: the chain closes on the first field again.
-        for (size_t presses = 0; presses <= stops.size(); ++presses) {
-            const Stop &stop = stops[presses % stops.size()];
-            QTest::addRow("%s after %zu Tab: %s", qPrintable(window), presses, stop.control)
-                << window << int(presses) << QString::fromLatin1(stop.control) << stop.name << stop.description;
+    for (const auto &[window, controls] : {std::pair{u"Form1"_s, mainWindow}, std::pair{u"Form3"_s, view}}) {
+        for (const Named &control : controls) {
+            QTest::addRow("%s.%s", qPrintable(window), control.control)
+                << window << QString::fromLatin1(control.control) << control.name << control.description;
         }
     }
 }
 
-void TestAccessibility::tabWalk()
+void TestAccessibility::namesAndDescriptions()
 {
     QFETCH(QString, window);
-    QFETCH(int, presses);
     QFETCH(QString, control);
     QFETCH(QString, name);
     QFETCH(QString, description);
 
-    Form &form = openWindow(window);
-    for (int i = 0; i < presses; ++i)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-
-    QWidget *focused = QApplication::focusWidget();
-    QVERIFY(focused);
-    QCOMPARE(focused->window(), static_cast<QWidget *>(&form));
-    QCOMPARE(focused->objectName(), control);
-    QCOMPARE(focused->accessibleName(), name);
-    QCOMPARE(focused->accessibleDescription(), description);
+    QWidget &widget = openWindow(window).windowedControl(control);
+    QCOMPARE(widget.accessibleName(), name);
+    QCOMPARE(widget.accessibleDescription(), description);
     // The view's boxes say on hover, too, that what is typed there is not read.
     if (window == u"Form3" && control.startsWith(u"Text"))
-        QCOMPARE(focused->toolTip(), description);
+        QCOMPARE(widget.toolTip(), description);
     // What assistive technology is handed, not only the widget's property.
-    QCOMPARE(spokenText(focused, QAccessible::Name), name);
+    QCOMPARE(spokenText(&widget, QAccessible::Name), name);
     if (!description.isEmpty())
-        QCOMPARE(spokenText(focused, QAccessible::Description), description);
-}
-
-void TestAccessibility::shiftTabGoesBackFromTheFirstField()
-{
-    Form &form = openWindow(QStringLiteral("Form1"));
-    QCOMPARE(QApplication::focusWidget(), &form.windowedControl(u"Text1"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), &form.windowedControl(u"Text9"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), &form.windowedControl(u"Text8"));
+        QCOMPARE(spokenText(&widget, QAccessible::Description), description);
 }
 
 void TestAccessibility::everyWindowedControlHasAName_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::newRow("main window") << QStringLiteral("Form1");
-    QTest::newRow("geometric view") << QStringLiteral("Form3");
+    QTest::newRow("main window") << u"Form1"_s;
+    QTest::newRow("geometric view") << u"Form3"_s;
 }
 
 // A control added to a layout without a label or a name of its own would be silent to a screen reader.
 void TestAccessibility::everyWindowedControlHasAName()
 {
     QFETCH(QString, window);
-    Form &form = window == u"Form1" ? static_cast<Form &>(Forms::get<Form1>()) : Forms::get<Form3>();
+    Form &form = formNamed(window);
     int windowed = 0;
     for (const ControlDesign &control : form.design().controls) {
         if (control.kind == ControlKind::Label || control.kind == ControlKind::Image
@@ -191,7 +150,7 @@ void TestAccessibility::resultsAreToldInWords_data()
     QTest::addColumn<QString>("told");
     QTest::addColumn<QString>("viewDescription"); // its end; empty when the view is not opened
 
-    const QString nothing = QStringLiteral("Nothing drawn yet.");
+    const QString nothing = u"Nothing drawn yet."_s;
     QTest::newRow("the Moon") << u"30"_s << u""_s << u"5"_s << QStringList{u"Form1.Command1"_s} << u"Moon 325"_s
                               << u""_s;
     QTest::newRow("the Sun") << u""_s << u"120"_s << u"21"_s << QStringList{u"Form1.Command1"_s} << u"Sun 390"_s
@@ -225,49 +184,20 @@ void TestAccessibility::resultsAreToldInWords()
     QFETCH(QString, told);
     QFETCH(QString, viewDescription);
 
-    Form1 &main = static_cast<Form1 &>(openWindow(QStringLiteral("Form1")));
+    Form1 &main = openWindow<Form1>(ShownUntil::Active);
     main.Text1().setText(sun);
     main.Text2().setText(moon);
     main.Text3().setText(phase);
     MessageRecorder recorder;
-    Form *last = &main;
-    for (const QString &press : presses) {
-        last = press.startsWith(u"Form1") ? static_cast<Form *>(&main) : &Forms::get<Form3>();
-        ::press(*last, press.section(u'.', 1));
-    }
+    for (const QString &button : presses)
+        press(button);
     QVERIFY(recorder.messages().empty());
-    QCOMPARE(Accessibility::lastAnnouncement(*last), told);
+    QCOMPARE(Accessibility::lastAnnouncement(formNamed(presses.last().section(u'.', 0, 0))), told);
     if (!viewDescription.isEmpty()) {
         const QString description = spokenText(&Forms::get<Form3>(), QAccessible::Description);
         QVERIFY2(description.endsWith(viewDescription), qPrintable(description));
         QCOMPARE(Forms::get<Form3>().windowTitle(), u"Form3a"_s);
     }
-}
-
-void TestAccessibility::returnInAQuantityFieldSolves_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<int>("key");
-    QTest::newRow("Sun, Return") << u"Text1"_s << int(Qt::Key_Return);
-    QTest::newRow("Moon, keypad Enter") << u"Text2"_s << int(Qt::Key_Enter);
-    QTest::newRow("phase, Return") << u"Text3"_s << int(Qt::Key_Return);
-    QTest::newRow("formula, Return: nothing") << u"Text4"_s << int(Qt::Key_Return);
-}
-
-void TestAccessibility::returnInAQuantityFieldSolves()
-{
-    QFETCH(QString, field);
-    QFETCH(int, key);
-    Form1 &main = static_cast<Form1 &>(openWindow(QStringLiteral("Form1")));
-    main.Text1().setText(u"30"_s);
-    main.Text3().setText(u"5"_s);
-    QLineEdit &box = main.textBox(field);
-    box.setFocus();
-    QTest::keyClick(&box, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    const bool solves = field != u"Text4";
-    QCOMPARE(main.Text2().text(), solves ? u"325"_s : QString());
-    // The focus stays where the user typed.
-    QCOMPARE(QApplication::focusWidget(), &box);
 }
 
 void TestAccessibility::rolesAndActions_data()
@@ -289,7 +219,7 @@ void TestAccessibility::rolesAndActions()
     QFETCH(QString, control);
     QFETCH(int, role);
     QFETCH(bool, pressable);
-    Form &form = openWindow(window);
+    Form &form = openWindow(window, ShownUntil::Active);
     QWidget *widget = control.isEmpty() ? &form : &form.windowedControl(control);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(accessible);
@@ -301,46 +231,6 @@ void TestAccessibility::rolesAndActions()
         actions->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(clicked.size(), 1);
     }
-}
-
-void TestAccessibility::focusMarkStandsOut_data()
-{
-    QTest::addColumn<QColor>("window");
-    QTest::addColumn<QColor>("highlight");
-    QTest::addColumn<QColor>("text");
-    QTest::addColumn<QColor>("mark");
-    QTest::newRow("light, blue highlight")
-        << QColor(0xefefef) << QColor(0x308cc6) << QColor(Qt::black) << QColor(0x308cc6);
-    QTest::newRow("light, pale highlight")
-        << QColor(0xefefef) << QColor(0xc0d8f0) << QColor(Qt::black) << QColor(Qt::black);
-    QTest::newRow("dark, pale highlight")
-        << QColor(0x202020) << QColor(0xc0d8f0) << QColor(Qt::white) << QColor(0xc0d8f0);
-    QTest::newRow("nothing stands out") << QColor(0x808080) << QColor(0x8a8a8a) << QColor(0x7a7a7a)
-                                        << QColor(Qt::black);
-}
-
-// A focus mark at least 2 pixels wide, at least 3:1 against the window, whatever the desktop's colours.
-void TestAccessibility::focusMarkStandsOut()
-{
-    QFETCH(QColor, window);
-    QFETCH(QColor, highlight);
-    QFETCH(QColor, text);
-    QFETCH(QColor, mark);
-    QPalette palette;
-    palette.setColor(QPalette::Window, window);
-    palette.setColor(QPalette::Highlight, highlight);
-    palette.setColor(QPalette::WindowText, text);
-    QCOMPARE(focusMarkColour(palette), mark);
-    QVERIFY(contrastRatio(mark, window) >= 3.0);
-
-    Form1 &main = static_cast<Form1 &>(openWindow(QStringLiteral("Form1")));
-    QWidget &button = main.windowedControl(u"Command1");
-    button.setPalette(palette);
-    button.setFocus();
-    const QImage image = button.grab().toImage();
-    for (const QPoint inside :
-         {QPoint(1, image.height() / 2), QPoint(2, image.height() / 2), QPoint(image.width() / 2, image.height() - 3)})
-        QCOMPARE(image.pixelColor(inside), mark);
 }
 
 QTEST_MAIN(TestAccessibility)

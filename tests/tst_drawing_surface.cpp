@@ -10,6 +10,8 @@
 #include <cmath>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int ClientPixels = 300;
@@ -19,8 +21,8 @@ constexpr float Pi = float(M_PI);
 FormDesign sketchDesign(double unitX, double unitY)
 {
     FormDesign design;
-    design.name = QStringLiteral("Sketch");
-    design.caption = QStringLiteral("Sketch");
+    design.name = u"Sketch"_s;
+    design.caption = u"Sketch"_s;
     design.clientWidth = ClientPixels * 15;
     design.clientHeight = ClientPixels * 15;
     design.unitTwipsX = unitX;
@@ -40,7 +42,7 @@ bool paintedNear(const QImage &image, QPointF point)
 
 QString describe(QPointF p)
 {
-    return QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y());
+    return u"(%1, %2)"_s.arg(p.x()).arg(p.y());
 }
 
 // The runs of drawn and undrawn pixels along a row, from x0 to x1 inclusive.
@@ -159,7 +161,7 @@ void TestDrawingSurface::lineBetweenItsEnds()
             for (int dx = -1; dx <= 1 && !found; ++dx)
                 found = image.pixel(centre + QPoint(dx, dy)) == colour.rgb();
         }
-        QVERIFY2(found, qPrintable(QStringLiteral("no line colour near %1").arg(describe(p))));
+        QVERIFY2(found, qPrintable(u"no line colour near %1"_s.arg(describe(p))));
     }
     QVERIFY2(!paintedNear(image, a - step * 4), "drawn before the first end");
     QVERIFY2(!paintedNear(image, b + step * 4), "drawn beyond the second end");
@@ -190,8 +192,8 @@ void TestDrawingSurface::drawStylePattern()
     form.setDrawStyle(style);
     form.Line(10, 100, 290, 100, QBColor(0));
     const Runs runs = runsAlongRow(form.surface().image(), 100, 12, 287);
-    const QString seen = QStringLiteral("drawn runs %1, gaps %2")
-                             .arg(QString::number(runs.drawn.size()), QString::number(runs.gaps.size()));
+    const QString seen =
+        u"drawn runs %1, gaps %2"_s.arg(QString::number(runs.drawn.size()), QString::number(runs.gaps.size()));
 
     QVERIFY2(!runs.gaps.isEmpty() == gaps, qPrintable(seen));
     QVERIFY2(runs.drawn.contains(1) == dots, qPrintable(seen));
@@ -238,9 +240,9 @@ void TestDrawingSurface::circleRadiusInHorizontalUnits()
              qPrintable(QString::number(circleCoverage(image, pixelCentre, pixelRadius, isPainted))));
     for (int degrees = 0; degrees < 360; degrees += 45) {
         QVERIFY2(!paintedNear(image, onCircle(pixelCentre, pixelRadius - 5, degrees)),
-                 qPrintable(QStringLiteral("drawn inside the circle at %1 degrees").arg(degrees)));
+                 qPrintable(u"drawn inside the circle at %1 degrees"_s.arg(degrees)));
         QVERIFY2(!paintedNear(image, onCircle(pixelCentre, pixelRadius + 5, degrees)),
-                 qPrintable(QStringLiteral("drawn outside the circle at %1 degrees").arg(degrees)));
+                 qPrintable(u"drawn outside the circle at %1 degrees"_s.arg(degrees)));
     }
 }
 
@@ -272,12 +274,11 @@ void TestDrawingSurface::arcRunsCounterClockwise()
     const QImage &image = form.surface().image();
     const QPointF centre(150, 150);
     for (int degrees : drawnAt) {
-        QVERIFY2(paintedNear(image, onCircle(centre, 80, degrees)),
-                 qPrintable(QStringLiteral("no arc at %1 degrees").arg(degrees)));
+        QVERIFY2(paintedNear(image, onCircle(centre, 80, degrees)), qPrintable(u"no arc at %1 degrees"_s.arg(degrees)));
     }
     for (int degrees : emptyAt) {
         QVERIFY2(!paintedNear(image, onCircle(centre, 80, degrees)),
-                 qPrintable(QStringLiteral("arc drawn at %1 degrees").arg(degrees)));
+                 qPrintable(u"arc drawn at %1 degrees"_s.arg(degrees)));
     }
 }
 
@@ -348,13 +349,13 @@ void TestDrawingSurface::equalAnglesDrawTheWholeCircle()
         });
         if (!radiusHere) {
             QVERIFY2(!paintedNear(image, onCircle(centre, 40, degrees)),
-                     qPrintable(QStringLiteral("a radius at %1 degrees").arg(degrees)));
+                     qPrintable(u"a radius at %1 degrees"_s.arg(degrees)));
         }
     }
     for (int degrees : radii) {
         for (double r : {20.0, 40.0, 60.0}) {
             QVERIFY2(paintedNear(image, onCircle(centre, r, degrees)),
-                     qPrintable(QStringLiteral("no radius at %1 degrees, %2 from the centre").arg(degrees).arg(r)));
+                     qPrintable(u"no radius at %1 degrees, %2 from the centre"_s.arg(degrees).arg(r)));
         }
     }
 }

@@ -13,6 +13,8 @@
 #include <functional>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr double largest = std::numeric_limits<double>::max();
@@ -50,8 +52,8 @@ void TestFuzzRegressions::longMantissasRoundToTheNearest_data()
 
     const QString zeros(2000, u'0');
     // Halfway between 2^53 and the next double, and between 1 and the next double.
-    const QString tieAbove2To53 = QStringLiteral("9007199254740993");
-    const QString tieAboveOne = QStringLiteral("1.00000000000000011102230246251565404236316680908203125");
+    const QString tieAbove2To53 = u"9007199254740993"_s;
+    const QString tieAboveOne = u"1.00000000000000011102230246251565404236316680908203125"_s;
     const double nextAboveOne = std::nextafter(1.0, 2.0);
 
     QTest::newRow("whole tie goes to even") << tieAbove2To53 + "." + zeros << 9007199254740992.0;
@@ -109,7 +111,7 @@ void TestFuzzRegressions::solverResultsAtTheEdgeReadBack_data()
     QTest::addColumn<QString>("phase");
     QTest::addColumn<QString>("expected");
 
-    const QString top = QStringLiteral("1.7976931348623157e308");
+    const QString top = u"1.7976931348623157e308"_s;
     QTest::newRow("Sun from the largest Moon") << "" << top << "0" << "1.79769313486231E+308";
     QTest::newRow("Moon from the largest Sun") << top << "" << "0" << "1.79769313486231E+308";
     QTest::newRow("Moon from the largest negative Sun") << "-" + top << "" << "0" << "-1.79769313486231E+308";
@@ -177,8 +179,7 @@ void TestFuzzRegressions::mebibyteFieldsStayFast()
         timer.start();
         finishesOrOverflows(handler);
         const qint64 elapsed = timer.elapsed();
-        QVERIFY2(elapsed < handlerLimitMs,
-                 qPrintable(QStringLiteral("%1 took %2 ms").arg(QLatin1String(name)).arg(elapsed)));
+        QVERIFY2(elapsed < handlerLimitMs, qPrintable(u"%1 took %2 ms"_s.arg(QLatin1String(name)).arg(elapsed)));
     }
 }
 

@@ -2,19 +2,23 @@
 #include "figure_export.h"
 #include "form3.h"
 #include "form1.h"
-#include "number_rules.h"
+#include "runtime_error.h"
 #include "app.h"
 #include "forms.h"
 #include "pixel_probes.h"
+#include "shown_controls.h"
 #include "test_support.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPageLayout>
+#include <QPointer>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
@@ -23,6 +27,8 @@
 #include <QTest>
 
 #include <cmath>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -122,9 +128,8 @@ void verifyPositionLine(const QImage &image, QPointF end, QRgb colour, double sc
     const QPointF direction = d / std::hypot(d.x(), d.y());
     const int reach = int(std::ceil(2 * scale));
     const double coverage = coverageAlong(image, centre, end, colour, reach);
-    QVERIFY2(
-        coverage > 0.9,
-        qPrintable(QStringLiteral("line covers %1 of the way to (%2, %3)").arg(coverage).arg(end.x()).arg(end.y())));
+    QVERIFY2(coverage > 0.9,
+             qPrintable(u"line covers %1 of the way to (%2, %3)"_s.arg(coverage).arg(end.x()).arg(end.y())));
     QVERIFY2(colourNear(image, end, colour, 3 * reach / 2), "nothing of the line's colour at its end");
     QVERIFY2(!colourNear(image, end + direction * 6 * scale, colour, reach), "the line runs past its end");
     QVERIFY2(!colourNear(image, centre - direction * 10 * scale, colour, reach / 2), "the line runs behind the centre");
@@ -133,7 +138,7 @@ void verifyPositionLine(const QImage &image, QPointF end, QRgb colour, double sc
 // The view with Sun 30, Moon 325 and phase 5 copied in, and the Moon's and the Sun's lines drawn.
 Form3 *openWithBothLines()
 {
-    setMainFields(QStringLiteral("30"), QStringLiteral("325"), QStringLiteral("5"));
+    setMainFields(u"30"_s, u"325"_s, u"5"_s);
     Form3 *view = openViewFromMainWindow();
     if (view) {
         press(*view, u"Command1");
@@ -142,7 +147,7 @@ Form3 *openWithBothLines()
     return view;
 }
 
-const QString BothLinesQuantities = QStringLiteral("Sun 30, Moon 325, phase 5");
+const QString BothLinesQuantities = u"Sun 30, Moon 325, phase 5"_s;
 constexpr QSizeF SheetPixels(312, 237); // the window's figure and the band of quantities beneath it
 
 // Where a point of the window (logical pixels) lies on a sheet centred in that area and as large as it fits.
@@ -171,17 +176,16 @@ double sheetLineCoverage(const QImage &image, const QRectF &area, double degrees
 QString pdfText(const QString &path)
 {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    process.start(u"pdftotext"_s, {path, u"-"_s});
     process.waitForFinished();
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 QImage pdfPage(const QString &path)
 {
-    const QString base = path + QStringLiteral(".page");
-    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("96"),
-                                                   QStringLiteral("-singlefile"), QStringLiteral("-png"), path, base});
-    return QImage(base + QStringLiteral(".png"));
+    const QString base = path + u".page"_s;
+    QProcess::execute(u"pdftoppm"_s, {u"-r"_s, u"96"_s, u"-singlefile"_s, u"-png"_s, path, base});
+    return QImage(base + u".png"_s);
 }
 
 } // namespace
@@ -196,6 +200,9 @@ private slots:
     void cleanup();
 
     void opensFromTheMainWindow();
+    void placedBesideTheMainWindow_data();
+    void placedBesideTheMainWindow();
+    void aThousandOpeningsLeaveNothingBehind();
     void controlPlaces_data();
     void controlPlaces();
     void loadingCopiesTheTextsUnchanged_data();
@@ -208,6 +215,7 @@ private slots:
     void figuresAccumulate();
     void phaseRingWithEmptyFields();
     void pressAfterMainWindowClosedReadsZero();
+    void linesAlongTheCrossShow();
     void positionTooLargeStopsBeforeTheLine_data();
     void positionTooLargeStopsBeforeTheLine();
     void figureLeavesTheScreen_data();
@@ -250,37 +258,122 @@ void TestGeometricView::opensFromTheMainWindow()
     QVERIFY(view->isWindow());
     QVERIFY(!view->isModal());
     QVERIFY(Forms::get<Form1>().isVisible());
-    QCOMPARE(view->windowTitle(), QStringLiteral("Form3a"));
+    QCOMPARE(view->windowTitle(), u"Form3a"_s);
     QCOMPARE(view->size(), QSize(312, 213));
+}
+
+void TestGeometricView::placedBesideTheMainWindow_data()
+{
+    QTest::addColumn<QPoint>("main"); // where the main window is, on a screen of 2560 x 1600
+    QTest::addColumn<QPoint>("view"); // where the view first appears
+
+    // The offscreen platform frames each window with 2 pixels a side: the main window's frame is 981 pixels wide, the
+    // view's 316. 8 pixels between them.
+    QTest::newRow("room on the right") << QPoint(100, 50) << QPoint(1089, 50);
+    QTest::newRow("just room on the right") << QPoint(1255, 0) << QPoint(2244, 0);
+    QTest::newRow("near the right edge: inside the screen, over the main window")
+        << QPoint(1800, 300) << QPoint(2244, 300);
+    QTest::newRow("main window above the screen: the view at its top") << QPoint(100, -200) << QPoint(1089, 0);
+}
+
+// Where the view first appears: beside the main window, so the plate and the figure can be compared; where the user
+// puts it afterwards, it stays.
+void TestGeometricView::placedBesideTheMainWindow()
+{
+    QFETCH(QPoint, main);
+    QFETCH(QPoint, view);
+    Form1 &mainWindow = Forms::get<Form1>();
+    mainWindow.move(main);
+    QVERIFY(showAndWait(mainWindow));
+    QCOMPARE(mainWindow.frameGeometry().topLeft(), main);
+
+    Form3 *opened = openViewFromMainWindow();
+    QVERIFY(opened);
+    QVERIFY(QTest::qWaitForWindowExposed(opened));
+    QCOMPARE(opened->frameGeometry().topLeft(), view);
+
+    opened->move(40, 30);
+    opened->hide();
+    QCOMPARE(openViewFromMainWindow(), opened);
+    QCOMPARE(opened->frameGeometry().topLeft(), QPoint(40, 30));
+}
+
+// Opening and closing the view a thousand times leaves no window, widget or object behind. Under the sanitizer build
+// LeakSanitizer also sees what the cycles allocate.
+void TestGeometricView::aThousandOpeningsLeaveNothingBehind()
+{
+    struct Census {
+        qsizetype topLevelWidgets;
+        qsizetype widgets;
+        qsizetype objects; // the application's and every top-level widget's, at any depth
+    };
+    const auto takeCensus = [] {
+        Census census{QApplication::topLevelWidgets().size(), QApplication::allWidgets().size(),
+                      qApp->findChildren<QObject *>().size()};
+        for (QWidget *window : QApplication::topLevelWidgets())
+            census.objects += 1 + window->findChildren<QObject *>().size();
+        return census;
+    };
+    setMainFields(u"30"_s, u"120"_s);
+    Form1 &main = Forms::get<Form1>();
+    main.bringToFront();
+
+    int destroyed = 0;
+    auto cycle = [&] {
+        main.button(u"Command3").click();
+        QVERIFY(Forms::isLoaded<Form3>());
+        QPointer<Form3> view = &Forms::get<Form3>();
+        QVERIFY(view->isVisible());
+        QCOMPARE(view->Text1().text(), u"30"_s);
+        QVERIFY(view->close());
+        QVERIFY(!Forms::isLoaded<Form3>());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (view.isNull())
+            ++destroyed;
+    };
+
+    // The first opening makes what lives as long as the program (fonts, style, caches): count after it.
+    cycle();
+    const Census before = takeCensus();
+    constexpr int cycles = 1000;
+    for (int i = 0; i < cycles && !QTest::currentTestFailed(); ++i)
+        cycle();
+    if (QTest::currentTestFailed())
+        return;
+    const Census after = takeCensus();
+
+    QCOMPARE(destroyed, cycles + 1);
+    QCOMPARE(after.topLevelWidgets, before.topLevelWidgets);
+    QCOMPARE(after.widgets, before.widgets);
+    QCOMPARE(after.objects, before.objects);
+    QVERIFY(main.isVisible());
+    QCOMPARE(programEndCount(), 0);
 }
 
 void TestGeometricView::controlPlaces_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("pixels");
-    QTest::addColumn<QString>("caption");
-
-    QTest::newRow("Text1: Sun") << "Text1" << QRect(240, 160, 57, 19) << "";
-    QTest::newRow("Text3: Moon") << "Text3" << QRect(16, 160, 57, 19) << "";
-    QTest::newRow("Text4: phase") << "Text4" << QRect(248, 56, 57, 19) << "";
-    QTest::newRow("Command1") << "Command1" << QRect(0, 128, 49, 25) << "Moon's line";
-    QTest::newRow("Command2") << "Command2" << QRect(272, 120, 41, 33) << "Sun's line";
-    QTest::newRow("Command3") << "Command3" << QRect(264, 0, 49, 49) << "Moon's Phase";
+    QTest::addColumn<int>("row");
+    for (size_t row = 0; row < shownControls(u"Form3").size(); ++row)
+        QTest::newRow(shownControls(u"Form3")[row].name) << int(row);
 }
 
 void TestGeometricView::controlPlaces()
 {
-    QFETCH(QString, name);
-    QFETCH(QRect, pixels);
-    QFETCH(QString, caption);
+    QFETCH(int, row);
+    const ShownControl &control = shownControls(u"Form3").at(size_t(row));
 
     Form3 *view = openViewFromMainWindow();
     QVERIFY(view);
-    QWidget &control = view->windowedControl(name);
-    QCOMPARE(control.geometry(), pixels);
-    QVERIFY(control.isVisible());
-    if (auto *button = qobject_cast<QAbstractButton *>(&control))
-        QCOMPARE(button->text(), caption);
+    auto *widget = view->findChild<QWidget *>(QString::fromLatin1(control.name), Qt::FindDirectChildrenOnly);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), control.rect);
+    QVERIFY(widget->isVisible());
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        QCOMPARE(button->text(), QString::fromLatin1(control.text));
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        QCOMPARE(label->text(), QString::fromLatin1(control.text));
+    if (auto *box = qobject_cast<QLineEdit *>(widget))
+        QCOMPARE(box->text(), QString::fromLatin1(control.text));
 }
 
 // clang-format off
@@ -316,23 +409,23 @@ void TestGeometricView::loadingCopiesTheTextsUnchanged()
 
 void TestGeometricView::secondOpenRefreshesNothing()
 {
-    setMainFields(QStringLiteral("30"), QStringLiteral("120"), QStringLiteral("21"));
+    setMainFields(u"30"_s, u"120"_s, u"21"_s);
     Form3 *view = openViewFromMainWindow();
     QVERIFY(view);
     const QImage figure = view->surface().image();
 
-    setMainFields(QStringLiteral("45"), QString(), QStringLiteral("x"));
+    setMainFields(u"45"_s, QString(), u"x"_s);
     view->hide();
     QCOMPARE(openViewFromMainWindow(), view);
     QVERIFY(view->isVisible());
     QCOMPARE(Forms::loaded().size(), size_t(2));
-    QCOMPARE(viewTexts(*view), (QStringList{QStringLiteral("30"), QStringLiteral("120"), QStringLiteral("21")}));
+    QCOMPARE(viewTexts(*view), (QStringList{u"30"_s, u"120"_s, u"21"_s}));
     QCOMPARE(view->surface().image(), figure);
 }
 
 void TestGeometricView::reopenAfterCloseLoadsAfresh()
 {
-    setMainFields(QStringLiteral("30"), QString());
+    setMainFields(u"30"_s, QString());
     Form3 *view = openViewFromMainWindow();
     QVERIFY(view);
     press(*view, u"Command2");
@@ -345,10 +438,10 @@ void TestGeometricView::reopenAfterCloseLoadsAfresh()
     QVERIFY(Forms::get<Form1>().isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    Forms::get<Form1>().Text1().setText(QStringLiteral("75"));
+    Forms::get<Form1>().Text1().setText(u"75"_s);
     view = openViewFromMainWindow();
     QVERIFY(view);
-    QCOMPARE(view->Text1().text(), QStringLiteral("75"));
+    QCOMPARE(view->Text1().text(), u"75"_s);
     QCOMPARE(view->zoom(), 100);
     QCOMPARE(view->size(), QSize(312, 213));
     const QImage fresh = view->surface().image();
@@ -424,7 +517,7 @@ void TestGeometricView::figureButtons()
     QFETCH(double, sunDrawnAs);
     QFETCH(double, moonDrawnAs);
 
-    setMainFields(sun, moon, QStringLiteral("7"));
+    setMainFields(sun, moon, u"7"_s);
     Form3 *view = openViewFromMainWindow();
     QVERIFY(view);
 
@@ -445,17 +538,17 @@ void TestGeometricView::figureButtons()
     QVERIFY(colourNear(view->surface().image(), lineEndPixels(moonDrawnAs), MoonGreen, 3));
 
     // The ring refreshes both boxes from the main window too, and never the phase.
-    view->Text1().setText(QStringLiteral("typed"));
-    view->Text3().setText(QStringLiteral("typed"));
+    view->Text1().setText(u"typed"_s);
+    view->Text3().setText(u"typed"_s);
     press(*view, u"Command3");
-    QCOMPARE(viewTexts(*view), (QStringList{sunShown, moonShown, QStringLiteral("7")}));
+    QCOMPARE(viewTexts(*view), (QStringList{sunShown, moonShown, u"7"_s}));
     QCOMPARE(Forms::get<Form1>().Text1().text(), sun);
     QCOMPARE(Forms::get<Form1>().Text2().text(), moon);
 }
 
 void TestGeometricView::figuresAccumulate()
 {
-    setMainFields(QString(), QStringLiteral("120"));
+    setMainFields(QString(), u"120"_s);
     Form3 *view = openViewFromMainWindow();
     QVERIFY(view);
     press(*view, u"Command1");
@@ -463,9 +556,9 @@ void TestGeometricView::figuresAccumulate()
     press(*view, u"Command1");
     QCOMPARE(view->surface().image(), oneLine);
 
-    Forms::get<Form1>().Text2().setText(QStringLiteral("200"));
+    Forms::get<Form1>().Text2().setText(u"200"_s);
     press(*view, u"Command1");
-    QCOMPARE(view->Text3().text(), QStringLiteral("200"));
+    QCOMPARE(view->Text3().text(), u"200"_s);
     const QImage &image = view->surface().image();
     verifyPositionLine(image, lineEndPixels(120), MoonGreen);
     verifyPositionLine(image, lineEndPixels(200), MoonGreen);
@@ -476,14 +569,14 @@ void TestGeometricView::figuresAccumulate()
 
 void TestGeometricView::phaseRingWithEmptyFields()
 {
-    setMainFields(QString(), QString(), QStringLiteral("21"));
+    setMainFields(QString(), QString(), u"21"_s);
     Form3 *view = openViewFromMainWindow();
     QVERIFY(view);
     const QRgb foreground = foregroundOf(*view);
     QCOMPARE(circleCoverage(view->surface().image(), RingPixels, foreground), 0.0);
 
     press(*view, u"Command3");
-    QCOMPARE(viewTexts(*view), (QStringList{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("21")}));
+    QCOMPARE(viewTexts(*view), (QStringList{u"0"_s, u"0"_s, u"21"_s}));
     const QImage &image = view->surface().image();
 
     // The ring's circle just outside the base circle, which is still there.
@@ -498,11 +591,10 @@ void TestGeometricView::phaseRingWithEmptyFields()
         const double t = day * step;
         const double coverage = coverageAlong(image, onCircle(Centre, 20, qRadiansToDegrees(t)),
                                               onCircle(Centre, RingPixels, qRadiansToDegrees(t)), foreground);
-        QVERIFY2(coverage > 0.9, qPrintable(QStringLiteral("day %1's radius covers %2").arg(day).arg(coverage)));
+        QVERIFY2(coverage > 0.9, qPrintable(u"day %1's radius covers %2"_s.arg(day).arg(coverage)));
         for (double r : {35.0, 50.0, 65.0}) {
-            QVERIFY2(
-                !colourNear(image, onCircle(Centre, r, qRadiansToDegrees(t + step / 2)), foreground, 1),
-                qPrintable(QStringLiteral("drawn between day %1 and the next, %2 from the centre").arg(day).arg(r)));
+            QVERIFY2(!colourNear(image, onCircle(Centre, r, qRadiansToDegrees(t + step / 2)), foreground, 1),
+                     qPrintable(u"drawn between day %1 and the next, %2 from the centre"_s.arg(day).arg(r)));
         }
     }
     // Pressing again draws the same ring over itself.
@@ -515,7 +607,7 @@ void TestGeometricView::phaseRingWithEmptyFields()
 
 void TestGeometricView::pressAfterMainWindowClosedReadsZero()
 {
-    setMainFields(QStringLiteral("30"), QStringLiteral("120"));
+    setMainFields(u"30"_s, u"120"_s);
     Form3 *view = openViewFromMainWindow();
     QVERIFY(view);
     Forms::get<Form1>().close();
@@ -527,7 +619,7 @@ void TestGeometricView::pressAfterMainWindowClosedReadsZero()
     QVERIFY(Forms::isLoaded<Form1>());
     QVERIFY(!Forms::get<Form1>().isVisible());
     QCOMPARE(Forms::get<Form1>().Text1().text(), QString());
-    QCOMPARE(view->Text1().text(), QStringLiteral("0"));
+    QCOMPARE(view->Text1().text(), u"0"_s);
     verifyPositionLine(view->surface().image(), lineEndPixels(0), SunLightRed);
     if (QTest::currentTestFailed())
         return;
@@ -539,16 +631,40 @@ void TestGeometricView::pressAfterMainWindowClosedReadsZero()
     QCOMPARE(programEndCount(), 1);
 }
 
+// The Sun's line at 0 runs up Line4 and the Moon's line at 90 right along Line3: both show on the screen, over the
+// line controls of the cross.
+void TestGeometricView::linesAlongTheCrossShow()
+{
+    setMainFields(u"0"_s, u"90"_s);
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+    press(*view, u"Command2");
+    press(*view, u"Command1");
+
+    const QImage shown = view->grab().toImage();
+    // The Sun's line runs up to y 29, the Moon's right to x 235. Dash-dot: more than half of each stretch is drawn,
+    // within a pixel of the cross.
+    int sunPixels = 0, moonPixels = 0;
+    for (int along = 0; along < 60; ++along) {
+        for (int across = -1; across <= 1; ++across) {
+            sunPixels += shown.pixel(152 + across, 90 - along) == SunLightRed;
+            moonPixels += shown.pixel(160 + along, 96 + across) == MoonGreen;
+        }
+    }
+    QVERIFY2(sunPixels > 30 && moonPixels > 30, qPrintable(u"%1 %2"_s.arg(sunPixels).arg(moonPixels)));
+}
+
 // clang-format off
 void TestGeometricView::positionTooLargeStopsBeforeTheLine_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("sun");
     QTest::addColumn<QString>("moon");
+    QTest::addColumn<QString>("written"); // into the box beside the button
 
-    QTest::newRow("Sun 1e308, Sun's line") << "Command2" << "1e308" << "";
-    QTest::newRow("Sun -3e307, Sun's line") << "Command2" << "-3e307" << "";
-    QTest::newRow("Moon 2.9e307, Moon's line") << "Command1" << "" << "2.9e307";
+    QTest::newRow("Sun 1e308, Sun's line") << "Command2" << "1e308" << "" << "1E+308";
+    QTest::newRow("Sun -3e307, Sun's line") << "Command2" << "-3e307" << "" << "-3E+307";
+    QTest::newRow("Moon 2.9e307, Moon's line") << "Command1" << "" << "2.9e307" << "2.9E+307";
 }
 // clang-format on
 
@@ -557,6 +673,7 @@ void TestGeometricView::positionTooLargeStopsBeforeTheLine()
     QFETCH(QString, button);
     QFETCH(QString, sun);
     QFETCH(QString, moon);
+    QFETCH(QString, written);
 
     Form3 *view = openViewFromMainWindow();
     QVERIFY(view);
@@ -564,13 +681,10 @@ void TestGeometricView::positionTooLargeStopsBeforeTheLine()
     setMainFields(sun, moon);
 
     press(*view, button);
-    m_expectedErrors = {6};
+    m_expectedErrors = {RuntimeError::Overflow};
     QCOMPARE(m_messages.errorNumbers(), m_expectedErrors);
     // The box was written before the fault stopped the press; nothing was drawn.
-    const bool sunsLine = button == u"Command2";
-    const QString read = sunsLine ? sun : moon;
-    QCOMPARE((sunsLine ? view->Text1() : view->Text3()).text(), numberText(readNumber(read)));
-    QVERIFY(!(sunsLine ? view->Text1() : view->Text3()).text().isEmpty());
+    QCOMPARE((button == u"Command2" ? view->Text1() : view->Text3()).text(), written);
     QCOMPARE(view->surface().image(), before);
     QVERIFY(view->isVisible());
 }
@@ -640,7 +754,7 @@ void TestGeometricView::figureLeavesTheScreen()
     for (const auto &[degrees, colour, mirrored] :
          {std::tuple{30.0, SunLightRed, 330.0}, std::tuple{325.0, MoonGreen, 35.0}}) {
         const double coverage = sheetLineCoverage(picture, area, degrees, colour);
-        QVERIFY2(coverage > 0.7, qPrintable(QStringLiteral("%1 degrees: %2").arg(degrees).arg(coverage)));
+        QVERIFY2(coverage > 0.7, qPrintable(u"%1 degrees: %2"_s.arg(degrees).arg(coverage)));
         QVERIFY(sheetLineCoverage(picture, area, mirrored, colour) < 0.2);
     }
     for (const QPointF axisPoint : {QPointF(24, 96), QPointF(296, 96), QPointF(152, 10)})
@@ -665,7 +779,7 @@ void TestGeometricView::failedSaveLeavesNothing()
     QFETCH(QString, name);
     QFETCH(QString, reason);
     QTemporaryDir dir;
-    QFile existing(dir.filePath(QStringLiteral("file.txt")));
+    QFile existing(dir.filePath(u"file.txt"_s));
     QVERIFY(existing.open(QIODevice::WriteOnly));
     existing.close();
     Form3 *view = openWithBothLines();
@@ -678,7 +792,7 @@ void TestGeometricView::failedSaveLeavesNothing()
     const QString message = m_messages.messages().front().text;
     QVERIFY2(message.contains(path) && message.contains(reason), qPrintable(message));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{QStringLiteral("file.txt")});
+             QStringList{u"file.txt"_s});
 }
 
 void TestGeometricView::copyTakesTheFigureOrTheSelection_data()
@@ -735,7 +849,7 @@ void TestGeometricView::clearingLeavesTheBaseFigure_data()
 void TestGeometricView::clearingLeavesTheBaseFigure()
 {
     QFETCH(bool, byKey);
-    setMainFields(QStringLiteral("30"), QStringLiteral("120"));
+    setMainFields(u"30"_s, u"120"_s);
     Form3 *view = openViewFromMainWindow();
     QVERIFY(view);
     QVERIFY(showAndWait(*view, ShownUntil::Active));
@@ -759,7 +873,7 @@ void TestGeometricView::clearingLeavesTheBaseFigure()
     }
     QCOMPARE(view->surface().image(), fresh);
     QCOMPARE(view->drawing().size(), size_t(3));
-    QCOMPARE(view->Text1().text(), QStringLiteral("30")); // the key deleted no word of the box
+    QCOMPARE(view->Text1().text(), u"30"_s); // the key deleted no word of the box
     // A screen reader is told the figure as it now is.
     QVERIFY2(view->accessibleDescription().endsWith(u"Nothing drawn yet."), qPrintable(view->accessibleDescription()));
 
@@ -784,7 +898,7 @@ void TestGeometricView::zoomDrawsTheFigureAgain()
 {
     QFETCH(int, zoom);
     const double scale = zoom / 100.0;
-    setMainFields(QStringLiteral("90"), QStringLiteral("325"));
+    setMainFields(u"90"_s, u"325"_s);
     Form3 *view = openViewFromMainWindow();
     QVERIFY(view);
     QVERIFY(showAndWait(*view));

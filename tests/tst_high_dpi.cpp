@@ -7,6 +7,7 @@
 #include "picture_file.h"
 #include "forms.h"
 #include "pixel_probes.h"
+#include "shown_controls.h"
 #include "test_support.h"
 
 #include <QAbstractButton>
@@ -14,6 +15,8 @@
 #include <QtTest>
 
 #include <cmath>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -72,21 +75,21 @@ void TestHighDpi::mainWindowKeepsItsLogicalSize()
 
 void TestHighDpi::controlsKeepTheirLogicalPlaces_data()
 {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QRect>("place");
-    QTest::newRow("Sun field") << QStringLiteral("Text1") << QRect(72, 504, 217, 33);
-    QTest::newRow("view button") << QStringLiteral("Command3") << QRect(632, 592, 201, 85);
-    QTest::newRow("reload box") << QStringLiteral("Picture1") << QRect(280, 672, 28, 28);
-    QTest::newRow("presentation box") << QStringLiteral("OLE1") << QRect(8, 80, 105, 113);
+    QTest::addColumn<QString>("window");
+    QTest::newRow("main window") << u"Form1"_s;
+    QTest::newRow("view") << u"Form3"_s;
 }
 
+// Every control at its place of one device pixel to the logical pixel.
 void TestHighDpi::controlsKeepTheirLogicalPlaces()
 {
-    QFETCH(QString, control);
-    QFETCH(QRect, place);
-    Form1 &form = Forms::get<Form1>();
-    QVERIFY(showAndWait(form));
-    QCOMPARE(form.windowedControl(control).geometry(), place);
+    QFETCH(QString, window);
+    Form &form = openWindow(window);
+    for (const ShownControl &control : shownControls(window)) {
+        auto *widget = form.findChild<QWidget *>(QString::fromLatin1(control.name), Qt::FindDirectChildrenOnly);
+        QVERIFY2(widget, control.name);
+        QCOMPARE(widget->geometry(), control.rect);
+    }
 }
 
 void TestHighDpi::viewSurfaceIsAtDeviceResolution_data()
@@ -120,7 +123,7 @@ void TestHighDpi::viewSurfaceIsAtDeviceResolution()
 
 void TestHighDpi::figureLineIsAtMostTwoDevicePixelsThick()
 {
-    Forms::get<Form1>().Text1().setText(QStringLiteral("90"));
+    Forms::get<Form1>().Text1().setText(u"90"_s);
     Form3 &view = Forms::get<Form3>();
     QVERIFY(showAndWait(view));
     view.button(u"Command2").click();
@@ -167,9 +170,9 @@ void TestHighDpi::platePictureIsPaintedAtDeviceResolution()
     const double fromSharp = meanDifference(shown, sharp.copy(part));
     const double fromUpscaled = meanDifference(shown, upscaled.copy(part));
     QVERIFY2(fromSharp < 1.0 && fromSharp * 4 < fromUpscaled,
-             qPrintable(QStringLiteral("mean difference from the device-resolution picture %1, from an upscaled one %2")
-                            .arg(fromSharp)
-                            .arg(fromUpscaled)));
+             qPrintable(
+                 u"mean difference from the device-resolution picture %1, from an upscaled one %2"_s.arg(fromSharp).arg(
+                     fromUpscaled)));
 }
 
 QTEST_MAIN(TestHighDpi)

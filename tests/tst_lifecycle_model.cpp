@@ -28,9 +28,8 @@ namespace {
 
 const QStringList valuePool = {u""_s,  u"30"_s,    u"120"_s,    u"7"_s,   u"abc"_s,
                                u" "_s, u"1e308"_s, u"-1e308"_s, u"400"_s, u"-90"_s};
-const QStringList mainFields = {u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s, u"Text5"_s,
-                                u"Text6"_s, u"Text7"_s, u"Text8"_s, u"Text9"_s};
-const QStringList viewFields = {u"Text1"_s, u"Text3"_s, u"Text4"_s};
+const QStringList &mainFields = textBoxNames(u"Form1");
+const QStringList &viewFields = textBoxNames(u"Form3");
 const QStringList mainButtons = {u"Command1"_s, u"Command2"_s, u"Command3"_s, u"Command4"_s, u"Picture1"_s};
 const QStringList viewButtons = {u"Command1"_s, u"Command2"_s, u"Command3"_s};
 
@@ -155,10 +154,8 @@ void TestLifecycleModel::cleanup()
 
 void TestLifecycleModel::cleanupTestCase()
 {
-    qDebug().noquote() << QStringLiteral("lifecycle model: %1 steps played in %2 program runs over %3 seeds; %4 "
-                                         "faults raised, main window shown again %5 times, loaded unseen by the "
-                                         "view %6 times")
-                              .arg(stepsPlayed)
+    qDebug().noquote() << u"lifecycle model: %1 steps played in %2 program runs over %3 seeds; %4 faults raised, "
+                          u"main window shown again %5 times, loaded unseen by the view %6 times"_s.arg(stepsPlayed)
                               .arg(programRuns)
                               .arg(Seeds)
                               .arg(faultsRaised)
@@ -191,7 +188,7 @@ void TestLifecycleModel::typeIntoMain(std::mt19937 &random, QString &what)
     const bool quantity = std::bernoulli_distribution(0.85)(random);
     const QString field = quantity ? pick(random, quantities) : pick(random, mainFields);
     const QString value = pick(random, valuePool);
-    what = QStringLiteral("type \"%1\" into Form1.%2").arg(value, field);
+    what = u"type \"%1\" into Form1.%2"_s.arg(value, field);
     typeInto(Forms::get<Form1>().textBox(field), value);
     m_model.main[field] = value;
 }
@@ -200,7 +197,7 @@ void TestLifecycleModel::typeIntoView(std::mt19937 &random, QString &what)
 {
     const QString field = pick(random, viewFields);
     const QString value = pick(random, valuePool);
-    what = QStringLiteral("type \"%1\" into Form3.%2").arg(value, field);
+    what = u"type \"%1\" into Form3.%2"_s.arg(value, field);
     typeInto(Forms::get<Form3>().textBox(field), value);
     m_model.view[field] = value;
 }
@@ -300,23 +297,23 @@ void TestLifecycleModel::playStep(std::mt19937 &random, QString &what)
         break;
     case PressMain: {
         const QString control = pick(random, mainButtons);
-        what = QStringLiteral("press Form1.%1").arg(control);
+        what = u"press Form1.%1"_s.arg(control);
         pressMain(control);
         break;
     }
     case PressView: {
         const QString control = pick(random, viewButtons);
-        what = QStringLiteral("press Form3.%1").arg(control);
+        what = u"press Form3.%1"_s.arg(control);
         pressView(control);
         break;
     }
     case CloseMain:
-        what = QStringLiteral("close Form1");
+        what = u"close Form1"_s;
         main->close();
         m_model.closeMain();
         break;
     case CloseView:
-        what = QStringLiteral("close Form3");
+        what = u"close Form3"_s;
         view->close();
         m_model.closeView();
         break;
@@ -389,7 +386,7 @@ void TestLifecycleModel::randomSequences()
     std::mt19937 random(seed);
 
     startProgram();
-    QString what = QStringLiteral("start");
+    QString what = u"start"_s;
     checkInvariants(0, what);
     if (QTest::currentTestFailed())
         return;
@@ -398,7 +395,7 @@ void TestLifecycleModel::randomSequences()
     for (int step = 0; step < StepsPerSeed; ++step) {
         const int endsBefore = programEndCount();
         playStep(random, what);
-        history += QStringLiteral("\n  %1. %2").arg(step + 1).arg(what);
+        history += u"\n  %1. %2"_s.arg(step + 1).arg(what);
         if (!QTest::currentTestFailed())
             checkInvariants(endsBefore, what);
         if (QTest::currentTestFailed()) {
@@ -409,7 +406,7 @@ void TestLifecycleModel::randomSequences()
         if (Forms::loaded().empty()) {
             // The program has ended; the user starts it again.
             startProgram();
-            checkInvariants(programEndCount(), QStringLiteral("start again"));
+            checkInvariants(programEndCount(), u"start again"_s);
             if (QTest::currentTestFailed())
                 return;
             history.clear();

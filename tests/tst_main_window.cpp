@@ -6,6 +6,7 @@
 #include "controls.h"
 #include "forms.h"
 #include "runtime_error.h"
+#include "shown_controls.h"
 #include "test_support.h"
 
 #include <QAbstractButton>
@@ -25,11 +26,12 @@
 
 #include <set>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString DocumentName = QStringLiteral("Ipotesi sulla Dorlasco della Necropoli 270902f.ppt");
-const QStringList TextBoxes = {u"Text1"_qs, u"Text2"_qs, u"Text3"_qs, u"Text4"_qs, u"Text5"_qs,
-                               u"Text6"_qs, u"Text7"_qs, u"Text8"_qs, u"Text9"_qs};
+const QString DocumentName = u"Ipotesi sulla Dorlasco della Necropoli 270902f.ppt"_s;
+const QStringList &TextBoxes = textBoxNames(u"Form1");
 
 const QColor Blue(0, 0, 255);
 const QColor Red(255, 0, 0);
@@ -69,13 +71,6 @@ int countNear(const QImage &image, const QRect &area, QColor colour, int toleran
     return count;
 }
 
-Form1 &shownMainWindow()
-{
-    Form1 &window = Forms::get<Form1>();
-    window.bringToFront();
-    return window;
-}
-
 QImage screenOf(QWidget &window)
 {
     return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -87,16 +82,9 @@ QString textOf(QWidget *control)
         return box->text();
     if (auto *button = qobject_cast<QAbstractButton *>(control))
         return button->text();
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return label->text();
     return {};
-}
-
-const ControlDesign *designRow(const FormDesign &form, const QString &name)
-{
-    for (const ControlDesign &control : form.controls) {
-        if (control.name == name)
-            return &control;
-    }
-    return nullptr;
 }
 
 bool writeSolidJpeg(const QString &path, QColor colour)
@@ -118,32 +106,25 @@ private slots:
     void cleanup() { resetProgramState(); }
     void windowsCarryTheIcon();
 
-    void windowedControls_data();
-    void windowedControls();
+    void controls_data();
+    void controls();
     void designFaceResolvesToLiberationSans();
-    void paintedControls_data();
-    void paintedControls();
-    void everyControlIsLaidOut();
+    void noOtherControls();
     void paintedColours_data();
     void paintedColours();
     void compassLinesAreThreePixelsWide_data();
     void compassLinesAreThreePixelsWide();
     void plateFillsImage1();
 
-    void focusStartsInText1AndFollowsTabOrder();
-
     void startLeavesEveryTextBoxEmpty();
     void loadStep_data();
     void loadStep();
     void startWithoutPicture();
 
-    void reloadKeepsPlateAndTexts_data();
-    void reloadKeepsPlateAndTexts();
-    void reloadReplacedPicture();
+    void reloadShowsThePictureOnDisk_data();
+    void reloadShowsThePictureOnDisk();
 
     void turnButtonChangesNothing();
-    void writtenFieldsShowTheirBeginning_data();
-    void writtenFieldsShowTheirBeginning();
 
     void closingMainWindowUnloadsIt();
     void closingMainWindowWithViewOpenKeepsProgram();
@@ -159,60 +140,62 @@ private slots:
     void windowLargerThanTheScreenScrolls();
 };
 
-void TestMainWindow::windowedControls_data()
+void TestMainWindow::controls_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("points");
-
-    const auto row = [](const char *name, QRect rect, const char *text, double points = 8.25) {
-        QTest::newRow(name) << QString::fromLatin1(name) << rect << QString::fromLatin1(text) << points;
-    };
-    row("Text1", {72, 504, 217, 33}, "");
-    row("Text2", {344, 504, 193, 33}, "");
-    row("Text3", {592, 504, 249, 33}, "");
-    row("Text4", {64, 600, 385, 41}, "");
-    row("Text5", {200, 544, 89, 19}, "");
-    row("Text6", {800, 256, 73, 21}, "");
-    row("Text7", {800, 280, 73, 21}, "");
-    row("Text8", {600, 256, 97, 21}, "");
-    row("Text9", {600, 280, 97, 21}, "");
-    row("Command1", {536, 416, 353, 49}, "Enter of two of these data and you will have,  as result, the  third data.",
-        9.75);
-    row("Command2", {336, 672, 33, 25}, "Turn the astrolabe to point the Sun  or the Moon");
-    row("Command3", {632, 592, 201, 85}, "See geometrical solution in astrolabe", 13.5);
-    row("Command4", {72, 544, 121, 17}, "Read solar hour");
-    row("Picture1", {280, 672, 28, 28}, "");
-    row("OLE1", {8, 80, 105, 113}, "");
+    QTest::addColumn<int>("row");
+    for (size_t row = 0; row < shownControls(u"Form1").size(); ++row)
+        QTest::newRow(shownControls(u"Form1")[row].name) << int(row);
 }
 
-void TestMainWindow::windowedControls()
+void TestMainWindow::controls()
 {
-    QFETCH(QString, name);
-    QFETCH(QRect, rect);
-    QFETCH(QString, text);
-    QFETCH(double, points);
+    QFETCH(int, row);
+    const ShownControl &control = shownControls(u"Form1").at(size_t(row));
+    const QString name = QString::fromLatin1(control.name);
 
     Form1 &window = Forms::get<Form1>();
-    QCOMPARE(window.windowTitle(), u"Dorlasco's astrolabe simulator"_qs);
+    QCOMPARE(window.windowTitle(), u"Dorlasco's astrolabe simulator"_s);
     QCOMPARE(window.size(), QSize(977, 705));
 
-    auto *control = window.findChild<QWidget *>(name);
-    QVERIFY2(control, qPrintable(name));
-    QCOMPARE(control->parentWidget(), &window);
-    QCOMPARE(control->geometry(), rect);
-    QCOMPARE(textOf(control), text);
-    QVERIFY(control->isVisibleTo(&window));
-    QVERIFY(control->isEnabled());
-    QCOMPARE(control->font().family(), u"MS Sans Serif"_qs);
-    QCOMPARE(control->font().pointSizeF(), points);
-    QVERIFY(!control->font().bold());
-    QVERIFY(!control->font().italic());
-    if (auto *box = qobject_cast<QLineEdit *>(control)) {
+    auto *widget = window.findChild<QWidget *>(name);
+    QVERIFY2(widget, qPrintable(name));
+    QCOMPARE(widget->parentWidget(), &window);
+    QCOMPARE(widget->geometry(), control.rect);
+    QCOMPARE(textOf(widget), QString::fromUtf8(control.text));
+    QVERIFY(widget->isVisibleTo(&window));
+    QVERIFY(widget->isEnabled());
+    QCOMPARE(widget->font().family(), u"MS Sans Serif"_s);
+    QCOMPARE(widget->font().pointSizeF(), control.points);
+    QCOMPARE(widget->font().bold(), control.bold);
+    QCOMPARE(widget->font().italic(), control.italic);
+    const QColor colour = control.colour.isValid() ? control.colour : window.palette().color(QPalette::WindowText);
+    QCOMPARE(widget->palette().color(QPalette::WindowText), colour);
+    if (auto *box = qobject_cast<QLineEdit *>(widget)) {
         QVERIFY(!box->isReadOnly());
         QCOMPARE(box->echoMode(), QLineEdit::Normal);
     }
+    if (!qobject_cast<QLabel *>(widget))
+        return;
+    // A label is beneath every windowed control that it overlaps.
+    const QObjectList &stack = window.children();
+    for (QObject *child : stack) {
+        auto *other = qobject_cast<QWidget *>(child);
+        if (other && !qobject_cast<QLabel *>(other) && other->geometry().intersects(control.rect))
+            QVERIFY2(stack.indexOf(widget) < stack.indexOf(other), qPrintable(other->objectName()));
+    }
+}
+
+// The window holds no widget beyond those above: the image and the lines are painted beneath the widgets, which
+// would cover them.
+void TestMainWindow::noOtherControls()
+{
+    std::set<QString> expected;
+    for (const ShownControl &control : shownControls(u"Form1"))
+        expected.insert(QString::fromLatin1(control.name));
+    std::set<QString> widgets;
+    for (QWidget *widget : Forms::get<Form1>().findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        QVERIFY2(widgets.insert(widget->objectName()).second, qPrintable(widget->objectName() + u" twice"_s));
+    QCOMPARE(widgets, expected);
 }
 
 // Task bars draw the window's own icon: each window carries the astrolabe's, drawn, at the sizes they ask for.
@@ -235,112 +218,11 @@ void TestMainWindow::windowsCarryTheIcon()
 void TestMainWindow::designFaceResolvesToLiberationSans()
 {
     // Without the substitute the face falls to whatever the system picks, with other widths, and captions get cut.
-    if (!QFontDatabase::families().contains(u"Liberation Sans"_qs))
+    if (!QFontDatabase::families().contains(u"Liberation Sans"_s))
         QSKIP("Liberation Sans is not installed here");
     const Form1 &window = Forms::get<Form1>();
-    QCOMPARE(QFontInfo(window.button(u"Command1").font()).family(), u"Liberation Sans"_qs);
-    QCOMPARE(QFontInfo(window.Text1().font()).family(), u"Liberation Sans"_qs);
-}
-
-void TestMainWindow::paintedControls_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<double>("points");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<bool>("italic");
-    QTest::addColumn<QColor>("colour");
-
-    const auto row = [](const char *name, QRect rect, const char *caption, QColor colour = {}, double points = 8.25,
-                        bool bold = false, bool italic = false) {
-        QTest::newRow(name) << QString::fromLatin1(name) << rect << QString::fromUtf8(caption) << points << bold
-                            << italic << colour;
-    };
-    row("Label1", {304, 8, 57, 25}, "South", Blue, 13.5);
-    row("Label2", {16, 208, 41, 25}, "East", Blue, 13.5);
-    row("Label3", {544, 208, 57, 33}, "West", Blue, 13.5);
-    row("Label4", {304, 424, 73, 33}, "North", Blue, 13.5);
-    row("Label5", {408, 160, 185, 25}, "Position  of the Sun", Red, 13.5, true);
-    row("Label6", {504, 32, 489, 41}, "Dorlasco's Astrolabe simulator", Blue, 24, true);
-    row("Label7", {504, 88, 457, 25}, "It teachs in a simple way how  to use Dorlasco's astrolabe", Blue, 12, false,
-        true);
-    row("Label8", {536, 352, 417, 57},
-        "Connect the Position of the Sun, the Position of the Moon, the Phase of the Moon", Blue, 13.5);
-    row("Label9", {32, 256, 121, 137},
-        "Position of the Moon and of Sun in degrees: positive clock  wise,     zero south");
-    row("Label10", {536, 592, 361, 73}, "");
-    row("Label11", {80, 480, 185, 17}, "Position of the Sun in degrees");
-    row("Label12", {344, 480, 193, 25}, "Position of the Moon in degrees");
-    row("Label13", {600, 480, 225, 25}, "Phase of the Moon (integer between 1 and 28 )");
-    row("Label14", {64, 656, 137, 17}, "Algebric formula used");
-    row("Label15", {8, 32, 233, 41}, "Click here to see a 15' PowerPointPresentation in Italian language ( suggested).",
-        Blue);
-    row("Label16", {216, 552, 113, 17}, "solar hour");
-    row("Label17", {592, 544, 249, 17}, "Day of the Moon's month: after the new Moon");
-    row("Label18", {8, 56, 185, 25}, "Not present in the email version", Red);
-    row("Label19", {600, 304, 105, 33}, "green line :       position of the Moon", Green);
-    row("Label20", {816, 304, 113, 33}, "red line:              position of the Sun", Red);
-    row("Label21", {552, 256, 41, 17}, "sin");
-    row("Label22", {552, 288, 33, 17}, "cos");
-    row("Image1", PlateBox, "");
-}
-
-void TestMainWindow::paintedControls()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, rect);
-    QFETCH(QString, caption);
-    QFETCH(double, points);
-    QFETCH(bool, bold);
-    QFETCH(bool, italic);
-    QFETCH(QColor, colour);
-
-    const FormDesign form = Form1::designTable();
-    const ControlDesign *control = designRow(form, name);
-    QVERIFY2(control, qPrintable(name));
-    QCOMPARE(twipsToPixels(control->box), rect);
-    QCOMPARE(control->caption, caption);
-    QCOMPARE(control->font.points, points);
-    QCOMPARE(control->font.bold, bold);
-    QCOMPARE(control->font.italic, italic);
-    QCOMPARE(control->color, colour);
-    Form1 &window = Forms::get<Form1>();
-    if (control->kind != ControlKind::Label) {
-        // Images are painted beneath the figures; a widget would cover them.
-        QVERIFY(!window.findChild<QWidget *>(name));
-        return;
-    }
-    // A label is a widget of its own, beneath every windowed control that it overlaps.
-    auto *label = window.findChild<QLabel *>(name);
-    QVERIFY(label);
-    QCOMPARE(label->geometry(), rect);
-    QCOMPARE(label->text(), caption);
-    QCOMPARE(label->font().pointSizeF(), points);
-    QCOMPARE(label->font().bold(), bold);
-    const QObjectList &stack = window.children();
-    for (QObject *child : stack) {
-        auto *widget = qobject_cast<QWidget *>(child);
-        if (widget && !qobject_cast<QLabel *>(widget) && widget->geometry().intersects(rect))
-            QVERIFY2(stack.indexOf(label) < stack.indexOf(widget), qPrintable(widget->objectName()));
-    }
-}
-
-void TestMainWindow::everyControlIsLaidOut()
-{
-    std::set<QString> expected;
-    for (const char *name : {"Image1", "Line2", "Line3", "Line4", "Line5", "OLE1", "Picture1", "Command1", "Command2",
-                             "Command3", "Command4"})
-        expected.insert(QString::fromLatin1(name));
-    for (const QString &name : TextBoxes)
-        expected.insert(name);
-    for (int n = 1; n <= 22; ++n)
-        expected.insert(QStringLiteral("Label%1").arg(n));
-
-    std::set<QString> actual;
-    for (const ControlDesign &control : Form1::designTable().controls)
-        QVERIFY2(actual.insert(control.name).second, qPrintable(control.name + u" twice"_qs));
-    QCOMPARE(actual, expected);
+    QCOMPARE(QFontInfo(window.button(u"Command1").font()).family(), u"Liberation Sans"_s);
+    QCOMPARE(QFontInfo(window.Text1().font()).family(), u"Liberation Sans"_s);
 }
 
 void TestMainWindow::paintedColours_data()
@@ -382,7 +264,7 @@ void TestMainWindow::paintedColours()
     const QImage screen = screenOf(window);
     const int found = countNear(screen, area, colour, 60);
     if (present)
-        QVERIFY2(found > 0, qPrintable(u"no %1 pixel"_qs.arg(colour.name())));
+        QVERIFY2(found > 0, qPrintable(u"no %1 pixel"_s.arg(colour.name())));
     else
         QCOMPARE(found, 0);
 }
@@ -433,32 +315,12 @@ void TestMainWindow::plateFillsImage1()
                 continue;
             const QColor expected = plate.pixelColor(x - PlateBox.left(), y - PlateBox.top());
             QVERIFY2(near(screen.pixelColor(x, y), expected, 24),
-                     qPrintable(u"(%1, %2): %3, expected %4"_qs.arg(x).arg(y).arg(screen.pixelColor(x, y).name(),
-                                                                                  expected.name())));
+                     qPrintable(u"(%1, %2): %3, expected %4"_s.arg(x).arg(y).arg(screen.pixelColor(x, y).name(),
+                                                                                 expected.name())));
             ++compared;
         }
     }
     QVERIFY(compared > 300);
-}
-
-void TestMainWindow::focusStartsInText1AndFollowsTabOrder()
-{
-    Form1 &window = shownMainWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-
-    const QStringList order = {u"Text1"_qs,    u"Text2"_qs, u"Text3"_qs, u"Text4"_qs,    u"Command1"_qs, u"Command2"_qs,
-                               u"Picture1"_qs, u"OLE1"_qs,  u"Text5"_qs, u"Command4"_qs, u"Command3"_qs, u"Text6"_qs,
-                               u"Text7"_qs,    u"Text8"_qs, u"Text9"_qs, u"Text1"_qs};
-    QVERIFY(QApplication::focusWidget());
-    QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i));
-    }
-    for (qsizetype i = order.size() - 2; i >= 0; --i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i));
-    }
 }
 
 void TestMainWindow::startLeavesEveryTextBoxEmpty()
@@ -482,7 +344,7 @@ void TestMainWindow::loadStep_data()
     // The fields are emptied before the picture is read, so a missing picture leaves them emptied too.
     for (const bool missing : {false, true}) {
         for (const QString &field : TextBoxes) {
-            const QString row = field + (missing ? u", picture missing"_qs : u", picture present"_qs);
+            const QString row = field + (missing ? u", picture missing"_s : u", picture present"_s);
             QTest::newRow(qPrintable(row)) << field << (field != u"Text4") << missing;
         }
     }
@@ -499,7 +361,7 @@ void TestMainWindow::loadStep()
         App::setPathForTesting(emptyFolder.path());
 
     LoadStepProbe window;
-    window.textBox(field).setText(u"45"_qs);
+    window.textBox(field).setText(u"45"_s);
     int error = 0;
     try {
         window.Form_Load();
@@ -507,7 +369,7 @@ void TestMainWindow::loadStep()
         error = e.number();
     }
     QCOMPARE(error, pictureMissing ? int(RuntimeError::FileNotFound) : 0);
-    QCOMPARE(window.textBox(field).text(), emptied ? QString() : u"45"_qs);
+    QCOMPARE(window.textBox(field).text(), emptied ? QString() : u"45"_s);
     QCOMPARE(window.imageHasPicture(u"Image1"), !pictureMissing);
 }
 
@@ -545,84 +407,53 @@ void TestMainWindow::startWithoutPicture()
     QCOMPARE(screen.pixelColor(100, 216), Blue);
 }
 
-void TestMainWindow::reloadReplacedPicture()
+void TestMainWindow::reloadShowsThePictureOnDisk_data()
 {
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("the same picture") << false;
+    QTest::newRow("another picture") << true;
+}
+
+// A click on the small square reads the picture again from disk and shows it; the fields keep their texts.
+void TestMainWindow::reloadShowsThePictureOnDisk()
+{
+    QFETCH(bool, replaced);
     ProgramFolder folder;
     QVERIFY(folder.useWithPlate());
     MessageRecorder recorder;
-    Form1 &window = shownMainWindow();
+    Form1 &window = openWindow<Form1>();
+    window.Text1().setText(u"45"_s);
     const qint64 firstPicture = window.pictureCacheKey(u"Image1");
+    const QImage before = screenOf(window);
     const QColor newColour(40, 170, 60);
-    QVERIFY(!near(screenOf(window).pixelColor(PlateProbe), newColour, 30));
+    QVERIFY(!near(before.pixelColor(PlateProbe), newColour, 30));
 
-    QVERIFY(QFile::remove(folder.plate()));
-    QVERIFY(writeSolidJpeg(folder.plate(), newColour));
+    if (replaced) {
+        QVERIFY(QFile::remove(folder.plate()));
+        QVERIFY(writeSolidJpeg(folder.plate(), newColour));
+    }
     QTest::mouseClick(&window.windowedControl(u"Picture1"), Qt::LeftButton);
 
     QVERIFY(recorder.messages().empty());
     QVERIFY(window.pictureCacheKey(u"Image1") != firstPicture);
+    QCOMPARE(window.Text1().text(), u"45"_s);
     const QImage screen = screenOf(window);
+    if (!replaced) {
+        QCOMPARE(screen.copy(PlateBox), before.copy(PlateBox));
+        return;
+    }
     QVERIFY2(near(screen.pixelColor(PlateProbe), newColour, 8), qPrintable(screen.pixelColor(PlateProbe).name()));
     QVERIFY(near(screen.pixelColor(PlateBox.topLeft()), newColour, 8));
     QVERIFY(near(screen.pixelColor(PlateBox.bottomRight()), newColour, 8));
 }
 
-void TestMainWindow::reloadKeepsPlateAndTexts_data()
-{
-    QTest::addColumn<QString>("replacement");
-    QTest::addColumn<int>("error"); // 0: the picture reloads
-
-    QTest::newRow("same picture") << u"same"_qs << 0;
-    QTest::newRow("file removed") << u"nothing"_qs << int(RuntimeError::FileNotFound);
-    QTest::newRow("not a picture") << u"text"_qs << int(RuntimeError::InvalidPicture);
-    QTest::newRow("a folder in its place") << u"folder"_qs << int(RuntimeError::PathFileAccessError);
-}
-
-void TestMainWindow::reloadKeepsPlateAndTexts()
-{
-    QFETCH(QString, replacement);
-    QFETCH(int, error);
-
-    ProgramFolder folder;
-    QVERIFY(folder.useWithPlate());
-    MessageRecorder recorder;
-    Form1 &window = shownMainWindow();
-    window.Text1().setText(u"45"_qs);
-    const qint64 picture = window.pictureCacheKey(u"Image1");
-    const QImage before = screenOf(window).copy(PlateBox);
-
-    if (replacement != u"same")
-        QVERIFY(QFile::remove(folder.plate()));
-    if (replacement == u"text") {
-        QFile file(folder.plate());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a picture\n");
-    } else if (replacement == u"folder") {
-        QVERIFY(QDir().mkdir(folder.plate()));
-    }
-    QTest::mouseClick(&window.windowedControl(u"Picture1"), Qt::LeftButton);
-
-    if (error) {
-        QCOMPARE(recorder.errorNumbers(), std::vector<int>{error});
-        const QString text = recorder.messages().front().text;
-        QVERIFY2(text.contains(folder.plate()), qPrintable(text));
-        QCOMPARE(window.pictureCacheKey(u"Image1"), picture);
-    } else {
-        QVERIFY(recorder.messages().empty());
-        QVERIFY(window.imageHasPicture(u"Image1"));
-    }
-    QCOMPARE(screenOf(window).copy(PlateBox), before);
-    QCOMPARE(window.Text1().text(), u"45"_qs);
-    QVERIFY(window.isVisible());
-}
-
 void TestMainWindow::turnButtonChangesNothing()
 {
     MessageRecorder recorder;
-    Form1 &window = shownMainWindow();
+    Form1 &window = openWindow<Form1>();
     QStringList texts;
     for (const QString &name : TextBoxes) {
-        texts << (name == u"Text1" ? u"45"_qs : name + u" text"_qs);
+        texts << (name == u"Text1" ? u"45"_s : name + u" text"_s);
         window.textBox(name).setText(texts.last());
     }
     const qint64 picture = window.pictureCacheKey(u"Image1");
@@ -643,9 +474,9 @@ void TestMainWindow::turnButtonChangesNothing()
 void TestMainWindow::closingMainWindowUnloadsIt()
 {
     MessageRecorder recorder;
-    Form1 &window = shownMainWindow();
-    window.Text1().setText(u"45"_qs);
-    window.Text4().setText(u"formula"_qs);
+    Form1 &window = openWindow<Form1>();
+    window.Text1().setText(u"45"_s);
+    window.Text4().setText(u"formula"_s);
     QPointer<Form1> closed(&window);
 
     QVERIFY(window.close());
@@ -667,7 +498,7 @@ void TestMainWindow::closingMainWindowUnloadsIt()
 void TestMainWindow::closingMainWindowWithViewOpenKeepsProgram()
 {
     MessageRecorder recorder;
-    Form1 &window = shownMainWindow();
+    Form1 &window = openWindow<Form1>();
     press(window, u"Command3");
     QVERIFY(Forms::isLoaded<Form3>());
 
@@ -679,49 +510,6 @@ void TestMainWindow::closingMainWindowWithViewOpenKeepsProgram()
     QCOMPARE(programEndCount(), 1);
     QVERIFY(Forms::loaded().empty());
     QVERIFY(recorder.messages().empty());
-}
-
-void TestMainWindow::writtenFieldsShowTheirBeginning_data()
-{
-    QTest::addColumn<QString>("sun");
-    QTest::addColumn<QString>("phase");
-    QTest::addColumn<QStringList>("presses"); // window.button, in turn
-    QTest::addColumn<QString>("field");
-
-    const QStringList solarHour{u"Form1.Command4"_qs};
-    const QStringList solve{u"Form1.Command1"_qs};
-    QTest::newRow("solar hour of 15.5") << u"15.5"_qs << QString() << solarHour << u"Form1.Text5"_qs;
-    QTest::newRow("solar hour of 200.2") << u"200.2"_qs << QString() << solarHour << u"Form1.Text5"_qs;
-    QTest::newRow("the Moon solved") << u"1"_qs << u"26.6"_qs << solve << u"Form1.Text2"_qs;
-    QTest::newRow("the formula") << u"1"_qs << u"26.6"_qs << solve << u"Form1.Text4"_qs;
-    QTest::newRow("the view's copy of the Sun")
-        << u"200.2"_qs << QString() << QStringList{u"Form1.Command3"_qs} << u"Form3.Text1"_qs;
-    QTest::newRow("the view's Sun's line")
-        << u"0.0000000000001"_qs << QString() << QStringList{u"Form1.Command3"_qs, u"Form3.Command2"_qs}
-        << u"Form3.Text1"_qs;
-}
-
-// A field the program writes shows the beginning of its text, the hours of "13  2.00000000000001", not its end.
-void TestMainWindow::writtenFieldsShowTheirBeginning()
-{
-    QFETCH(QString, sun);
-    QFETCH(QString, phase);
-    QFETCH(QStringList, presses);
-    QFETCH(QString, field);
-
-    Form1 &main = shownMainWindow();
-    typeInto(main.Text1(), sun);
-    typeInto(main.Text3(), phase);
-    QCOMPARE(main.Text1().cursorPosition(), sun.size()); // the user's typing keeps its cursor
-    for (const QString &press : presses) {
-        const QStringList names = press.split(u'.');
-        Form &window = names[0] == u"Form1" ? static_cast<Form &>(main) : Forms::get<Form3>();
-        ::press(window, names[1]);
-    }
-    const QStringList names = field.split(u'.');
-    const QLineEdit &box = (names[0] == u"Form1" ? static_cast<Form &>(main) : Forms::get<Form3>()).textBox(names[1]);
-    QVERIFY(box.text().size() > 1);
-    QCOMPARE(box.cursorPosition(), 0);
 }
 
 void TestMainWindow::presentationNotPresent_data()
@@ -748,8 +536,8 @@ void TestMainWindow::presentationNotPresent()
     MessageRecorder recorder;
     Form1 &window = Forms::get<Form1>();
     auto &box = static_cast<PresentationBox &>(window.windowedControl(u"OLE1"));
-    QCOMPARE(box.sourcePath(), u"C:\\cd\\cd\\"_qs + DocumentName);
-    QVERIFY(box.toolTip().contains(u"PowerPoint.Show.8"_qs));
+    QCOMPARE(box.sourcePath(), u"C:\\cd\\cd\\"_s + DocumentName);
+    QVERIFY(box.toolTip().contains(u"PowerPoint.Show.8"_s));
 
     QTemporaryDir startedIn;
     const QString startFolder = QDir::currentPath();
@@ -812,7 +600,7 @@ void TestMainWindow::zoomKeysStayWithinBounds()
     QFETCH(QString, keys);
     QFETCH(int, zoom);
     QFETCH(bool, asDesigned);
-    Form1 &form = shownMainWindow();
+    Form1 &form = openWindow<Form1>();
     QVERIFY(showAndWait(form, ShownUntil::Active));
     const QImage designed = screenOf(form);
     const std::map<QChar, Qt::Key> keyOf = {
@@ -841,7 +629,7 @@ void TestMainWindow::zoomScalesPlacesFontsAndPlate()
 {
     QFETCH(QString, control);
     QFETCH(QRect, place);
-    Form1 &form = shownMainWindow();
+    Form1 &form = openWindow<Form1>();
     QVERIFY(showAndWait(form));
     QWidget &widget = form.windowedControl(control);
     const qreal designedPoints = widget.font().pointSizeF();
@@ -861,10 +649,8 @@ void TestMainWindow::zoomScalesPlacesFontsAndPlate()
     const QImage shown = screenOf(form).copy(part.translated(plateBox.topLeft()));
     const double fromZoomed = meanDifference(shown, scaledTo(plateBox.width()).copy(part));
     const double fromDesigned = meanDifference(shown, scaledTo(PlateBox.width()).copy(part));
-    QVERIFY2(
-        fromZoomed < 8 && fromZoomed * 3 < fromDesigned,
-        qPrintable(
-            QStringLiteral("mean difference from the plate at 150% %1, at 100% %2").arg(fromZoomed).arg(fromDesigned)));
+    QVERIFY2(fromZoomed < 8 && fromZoomed * 3 < fromDesigned,
+             qPrintable(u"mean difference from the plate at 150% %1, at 100% %2"_s.arg(fromZoomed).arg(fromDesigned)));
 }
 
 void TestMainWindow::windowLargerThanTheScreenScrolls_data()
@@ -880,7 +666,7 @@ void TestMainWindow::windowLargerThanTheScreenScrolls()
 {
     QFETCH(int, zoom);
     QFETCH(QSize, windowSize);
-    Form1 &form = shownMainWindow();
+    Form1 &form = openWindow<Form1>();
     QVERIFY(showAndWait(form, ShownUntil::Active));
     QVERIFY(form.findChildren<QScrollBar *>().isEmpty());
     QWidget &phaseField = form.windowedControl(u"Text3"); // in the lower-right part

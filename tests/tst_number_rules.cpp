@@ -15,6 +15,8 @@
 #include <string>
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The C library and Qt both set to German, put back when the test ends.
@@ -55,7 +57,7 @@ void compareExactly(double actual, double expected)
 {
     // == on purpose: QCOMPARE on doubles is fuzzy, and the reads must give the very same double.
     QVERIFY2(actual == expected,
-             qPrintable(QStringLiteral("got %1, expected %2").arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+             qPrintable(u"got %1, expected %2"_s.arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
 }
 
 } // namespace
@@ -79,8 +81,6 @@ private slots:
     void numberText();
     void numberTextUnderGermanLocale_data() { numberText_data(); }
     void numberTextUnderGermanLocale();
-    void wholeFloor_data();
-    void wholeFloor();
     void numberTextReadsBackAsTheSameDouble();
 };
 
@@ -205,7 +205,7 @@ void TestNumberRules::readNumberOfAMebibyteIsFast()
     const qint64 elapsed = timer.elapsed();
     compareExactly(value, expected);
     // A few hundred milliseconds unoptimised on a busy machine; a read that went quadratic would take minutes.
-    QVERIFY2(elapsed < 2000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+    QVERIFY2(elapsed < 2000, qPrintable(u"%1 ms"_s.arg(elapsed)));
 }
 
 void TestNumberRules::isEmptyField_data()
@@ -276,24 +276,6 @@ void TestNumberRules::numberTextUnderGermanLocale()
     QCOMPARE(::numberText(value), expected);
 }
 
-void TestNumberRules::wholeFloor_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<double>("expected");
-
-    QTest::newRow("positive fraction") << 4.9 << 4.0;
-    QTest::newRow("negative fraction moves away from zero") << -12.5 << -13.0;
-    QTest::newRow("small negative fraction") << -0.5 << -1.0;
-    QTest::newRow("negative whole stays") << -3.0 << -3.0;
-}
-
-void TestNumberRules::wholeFloor()
-{
-    QFETCH(double, value);
-    QFETCH(double, expected);
-    compareExactly(::wholeFloor(value), expected);
-}
-
 // Values of at most 15 significant digits, of magnitudes from 1e-307 to 1e307, survive being written into a field
 // and read back: a result can feed the next computation.
 void TestNumberRules::numberTextReadsBackAsTheSameDouble()
@@ -303,7 +285,7 @@ void TestNumberRules::numberTextReadsBackAsTheSameDouble()
     std::uniform_int_distribution<int> digit(0, 9);
     std::uniform_int_distribution<int> everyday(-10, 16);
     std::uniform_int_distribution<int> extreme(-307, 293);
-    const QRegularExpression shape(QStringLiteral("^-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?(E[+-][0-9]{2,3})?$"));
+    const QRegularExpression shape(u"^-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?(E[+-][0-9]{2,3})?$"_s);
 
     for (int round = 0; round < 200000; ++round) {
         std::string decimal = digit(generator) < 5 ? "-" : "";
@@ -318,11 +300,10 @@ void TestNumberRules::numberTextReadsBackAsTheSameDouble()
         std::from_chars(decimal.data(), decimal.data() + decimal.size(), value);
         const QString text = ::numberText(value);
         if (!shape.match(text).hasMatch())
-            QFAIL(qPrintable(QStringLiteral("%1 written as %2").arg(QString::fromStdString(decimal), text)));
+            QFAIL(qPrintable(u"%1 written as %2"_s.arg(QString::fromStdString(decimal), text)));
         const double readBack = ::readNumber(text);
         if (readBack != value) {
-            QFAIL(qPrintable(QStringLiteral("%1 written as %2 reads back as %3")
-                                 .arg(QString::fromStdString(decimal), text)
+            QFAIL(qPrintable(u"%1 written as %2 reads back as %3"_s.arg(QString::fromStdString(decimal), text)
                                  .arg(readBack, 0, 'g', 17)));
         }
     }

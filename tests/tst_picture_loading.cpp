@@ -1,20 +1,30 @@
 // SPDX-License-Identifier: MIT
-// Reading a picture for a box smaller than the picture: the JPEG decoder halves it while it decodes, only by whole
-// halves that keep it at least as large as the box, and the result looks like the whole picture scaled down.
+// Reading pictures. For a box smaller than the picture the JPEG decoder halves it while it decodes, only by whole
+// halves that keep it at least as large as the box, and the result looks like the whole picture scaled down. A picture
+// cut short, too large or not a regular file is refused with a message naming the file, and the plate already shown
+// stays.
 #include "test_support.h"
 
 #include "form1.h"
+#include "forms.h"
+#include "app.h"
 #include "picture_file.h"
 #include "runtime_error.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QImageReader>
+#include <QLineEdit>
 
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -113,6 +123,15 @@ QByteArray pngClaiming(QSize size)
     return bytes + QByteArray("\x00\x00\x00\x00IDAT\x35\xAF\x06\x1E\x00\x00\x00\x00IEND\xAE\x42\x60\x82", 24);
 }
 
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
+}
+
+// Image1's box on the main window, in logical pixels.
+const QRect PlateBox(184, 112, 209, 209);
+
 } // namespace
 
 class TestPictureLoading : public QObject
@@ -120,12 +139,18 @@ class TestPictureLoading : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { quietOffscreenRaiseWarnings(); }
+    void init() { resetProgramState(); }
+    void cleanup() { resetProgramState(); }
     void decodedSize_data();
     void decodedSize();
     void reducedLooksLikeScaledDown_data();
     void reducedLooksLikeScaledDown();
     void endsAndSizes_data();
     void endsAndSizes();
+    void damagedPlatePicture_data();
+    void damagedPlatePicture();
+    void largePictureWithOddSides();
 
 private:
     QTemporaryDir m_dir;
@@ -171,7 +196,7 @@ void TestPictureLoading::reducedLooksLikeScaledDown_data()
     QTest::addColumn<double>("limit"); // mean difference per channel, in levels of 255
 
     QVERIFY(m_dir.isValid());
-    const QString detailed = m_dir.filePath(u"detailed.jpg"_qs);
+    const QString detailed = m_dir.filePath(u"detailed.jpg"_s);
     QVERIFY(detailedPicture(QSize(836, 836)).save(detailed, "JPEG", 90));
     QTest::newRow("the plate, halved") << Form1::platePicturePath() << QSize(209, 209) << 2.0;
     // Edges every few pixels are the worst case for a reduction in the frequency domain.
@@ -192,7 +217,7 @@ void TestPictureLoading::reducedLooksLikeScaledDown()
                                   .convertToFormat(QImage::Format_RGB32);
     const QImage shown = reduced.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const double difference = meanDifference(shown, scaledDown);
-    QVERIFY2(difference < limit, qPrintable(u"mean difference %1 levels"_qs.arg(difference)));
+    QVERIFY2(difference < limit, qPrintable(u"mean difference %1 levels"_s.arg(difference)));
 }
 
 // A picture cut short is refused whatever its format; bytes after a complete picture are not its business.
@@ -205,7 +230,7 @@ void TestPictureLoading::endsAndSizes_data()
     const QByteArray jpeg = encoded(picture, "JPEG");
     const QByteArray bmp = encoded(picture, "BMP");
     const QByteArray gif89 = gif(QSize(120, 90));
-    const QString truncated = QStringLiteral("the file is truncated");
+    const QString truncated = u"the file is truncated"_s;
     QTest::newRow("JPEG, then a trailer") << jpeg + "camera trailer\xFF\xD8" << QString();
     QTest::newRow("JPEG padded with zeros") << jpeg + QByteArray(64, '\0') << QString();
     QTest::newRow("JPEG cut in half") << jpeg.left(jpeg.size() / 2) << truncated;
@@ -218,7 +243,7 @@ void TestPictureLoading::endsAndSizes_data()
     QTest::newRow("BMP cut to a third") << bmp.left(bmp.size() / 3) << truncated;
     QTest::newRow("BMP without its last row") << bmp.chopped(120 * 3) << truncated;
     QTest::newRow("PNG of 8000 × 8000") << pngClaiming(QSize(8000, 8000))
-                                        << QStringLiteral("the picture is too large: 8000 × 8000 pixels");
+                                        << u"the picture is too large: 8000 × 8000 pixels"_s;
 }
 
 void TestPictureLoading::endsAndSizes()
@@ -226,10 +251,8 @@ void TestPictureLoading::endsAndSizes()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, refusal);
     QVERIFY(m_dir.isValid());
-    const QString path = m_dir.filePath(u"picture"_qs);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
-    file.close();
+    const QString path = m_dir.filePath(u"picture"_s);
+    QVERIFY(writeFile(path, bytes));
 
     try {
         const QImage loaded = LoadPicture(path);
@@ -238,8 +261,125 @@ void TestPictureLoading::endsAndSizes()
     } catch (const RuntimeError &error) {
         QVERIFY2(!refusal.isEmpty(), qPrintable(error.message()));
         QCOMPARE(error.number(), int(RuntimeError::InvalidPicture));
-        QVERIFY2(error.message().contains(path + QStringLiteral(" (") + refusal + u')'), qPrintable(error.message()));
+        QVERIFY2(error.message().contains(path + u" ("_s + refusal + u')'), qPrintable(error.message()));
     }
+}
+
+void TestPictureLoading::damagedPlatePicture_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("truncated") << u"truncated"_s << int(RuntimeError::InvalidPicture) << u"the file is truncated"_s;
+    QTest::newRow("not a JPEG") << u"text"_s << int(RuntimeError::InvalidPicture) << u"Unsupported image format"_s;
+    QTest::newRow("empty") << u"empty"_s << int(RuntimeError::InvalidPicture) << u"Unsupported image format"_s;
+    QTest::newRow("a folder") << u"folder"_s << int(RuntimeError::PathFileAccessError) << u"a folder"_s;
+    QTest::newRow("unreadable") << u"unreadable"_s << int(RuntimeError::PathFileAccessError) << u"Permission denied"_s;
+    QTest::newRow("missing") << u"missing"_s << int(RuntimeError::FileNotFound) << u"the file is not there"_s;
+    // Opening these used to hang for a writer, or read without end, or read gigabytes.
+    QTest::newRow("a named pipe") << u"fifo"_s << int(RuntimeError::PathFileAccessError)
+                                  << u"a named pipe, not a regular file"_s;
+    QTest::newRow("a link to /dev/zero") << u"/dev/zero"_s << int(RuntimeError::PathFileAccessError)
+                                         << u"a device, not a regular file"_s;
+    QTest::newRow("3 GiB, sparse") << u"huge"_s << int(RuntimeError::InvalidPicture)
+                                   << u"the file is too large: 3 GiB, more than the 64 MiB allowed"_s;
+}
+
+// A click on the reload square with the plate damaged on disk: the user reads what is wrong with which file, the
+// plate on the screen and every field stay, and once the file is mended the next click shows it again.
+void TestPictureLoading::damagedPlatePicture()
+{
+    QFETCH(QString, damage);
+    QFETCH(int, error);
+    QFETCH(QString, reason);
+
+    QFile built(builtPlatePath());
+    QVERIFY2(built.open(QIODevice::ReadOnly), "the build draws the plate picture beside the tests");
+    const QByteArray plate = built.readAll();
+    ProgramFolder folder;
+    QVERIFY(folder.useWithPlate());
+    const QString path = folder.plate();
+
+    Form1 &main = openWindow<Form1>();
+    for (const QString &box : textBoxNames(u"Form1"))
+        main.textBox(box).setText(box + u" kept"_s);
+    QVERIFY(main.imageHasPicture(u"Image1"));
+    const qint64 picture = main.pictureCacheKey(u"Image1");
+    const QImage shown = main.grab(PlateBox).toImage();
+
+    if (damage == u"truncated") {
+        QVERIFY(writeFile(path, plate.left(plate.size() / 2)));
+    } else if (damage == u"text") {
+        QVERIFY(writeFile(path, "This is not a picture, only a text file with the picture's name.\n"));
+    } else if (damage == u"empty") {
+        QVERIFY(writeFile(path, {}));
+    } else if (damage == u"folder") {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+    } else if (damage == u"unreadable") {
+        QVERIFY(QFile::setPermissions(path, {}));
+        QFile probe(path);
+        if (probe.open(QIODevice::ReadOnly)) {
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+            QSKIP("running as root: a file without permissions can still be read");
+        }
+    } else if (damage == u"missing") {
+        QVERIFY(QFile::remove(path));
+    } else if (damage == u"fifo") {
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (damage == u"/dev/zero") {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::link(damage, path));
+    } else if (damage == u"huge") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(3) << 30));
+    }
+
+    const FieldTexts before = fieldSnapshot();
+    MessageRecorder recorder;
+    QTest::mouseClick(&main.windowedControl(u"Picture1"), Qt::LeftButton);
+
+    QCOMPARE(recorder.messages().size(), size_t(1));
+    const UserMessage &message = recorder.messages().front();
+    QCOMPARE(message.errorNumber, error);
+    QVERIFY2(message.text.contains(QFileInfo(path).absoluteFilePath()), qPrintable(message.text));
+    QVERIFY2(message.text.contains(reason), qPrintable(message.text));
+    QCOMPARE(message.procedure, u"Form1.Picture1_Click"_s);
+    compareFieldTexts(before);
+    QVERIFY(main.isVisible());
+    QVERIFY(main.imageHasPicture(u"Image1"));
+    QCOMPARE(main.pictureCacheKey(u"Image1"), picture);
+    QCOMPARE(main.grab(PlateBox).toImage(), shown);
+
+    if (damage == u"folder")
+        QVERIFY(QDir().rmdir(path));
+    QFile::remove(path);
+    QVERIFY(writeFile(path, plate));
+    recorder.clear();
+    QTest::mouseClick(&main.windowedControl(u"Picture1"), Qt::LeftButton);
+    QVERIFY2(recorder.messages().empty(), qPrintable(recorder.messages().front().text));
+    QVERIFY(main.pictureCacheKey(u"Image1") != picture);
+    compareFieldTexts(before);
+}
+
+// A valid JPEG whose full decode passes Qt's allocation limit loads, reduced while it is decoded, odd sides or not.
+void TestPictureLoading::largePictureWithOddSides()
+{
+    QTemporaryDir folder;
+    QImage picture(5793, 5793, QImage::Format_RGB888);
+    picture.fill(Qt::darkCyan);
+    QVERIFY(std::exchange(picture, {}).save(folder.filePath(PlateFileName), "JPEG", 50));
+
+    MessageRecorder recorder;
+    Form1 &main = openWindow<Form1>();
+    App::setPathForTesting(folder.path());
+    QTest::mouseClick(&main.windowedControl(u"Picture1"), Qt::LeftButton);
+    QCOMPARE(recorder.messages().size(), size_t(0));
+    QImage expected(8, 8, QImage::Format_RGB32);
+    expected.fill(Qt::darkCyan);
+    QVERIFY(meanDifference(main.grab(QRect(200, 130, 8, 8)).toImage(), expected) < 3);
 }
 
 QTEST_MAIN(TestPictureLoading)

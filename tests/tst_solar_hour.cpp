@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestSolarHour : public QObject
 {
     Q_OBJECT
@@ -70,8 +72,8 @@ void TestSolarHour::solarHour()
 void TestSolarHour::sunBeyondTheDoubleRange()
 {
     try {
-        const QString text = solarHourText(QStringLiteral("1e400"));
-        QFAIL(qPrintable(QStringLiteral("no fault; wrote \"%1\"").arg(text)));
+        const QString text = solarHourText(u"1e400"_s);
+        QFAIL(qPrintable(u"no fault; wrote \"%1\""_s.arg(text)));
     } catch (const NumericOverflow &) {}
 }
 

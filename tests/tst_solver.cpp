@@ -4,11 +4,13 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString phaseText = QStringLiteral(" PhaseoftheMoon=(PositionoftheSun - PositionoftheMoon) * (28/360)");
-const QString sunText = QStringLiteral("PositionoftheSun = PositionoftheMoon  + (360/28)*PhaseoftheMoon");
-const QString moonText = QStringLiteral("PositionoftheMoon = PositionoftheSun - (360/28)*PhaseoftheMoon");
+const QString phaseText = u" PhaseoftheMoon=(PositionoftheSun - PositionoftheMoon) * (28/360)"_s;
+const QString sunText = u"PositionoftheSun = PositionoftheMoon  + (360/28)*PhaseoftheMoon"_s;
+const QString moonText = u"PositionoftheMoon = PositionoftheSun - (360/28)*PhaseoftheMoon"_s;
 
 } // namespace
 
@@ -162,7 +164,7 @@ void TestSolver::numericFault()
     QFETCH(QString, phase);
     try {
         const SolverOutcome outcome = ::solve(sun, moon, phase);
-        QFAIL(qPrintable(QStringLiteral("no fault; wrote \"%1\"").arg(outcome.resultText)));
+        QFAIL(qPrintable(u"no fault; wrote \"%1\""_s.arg(outcome.resultText)));
     } catch (const NumericOverflow &) {}
 }
 

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
+// The main window's solve and solar-hour buttons as the user presses them: what each writes, in what order, and
+// which window is shown when there is too little to solve.
 #include "form3.h"
+#include "field_values.h"
 #include "form1.h"
 #include "solver.h"
 #include "forms.h"
@@ -8,203 +11,206 @@
 #include <QLineEdit>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-
-constexpr int TextBoxCount = 9;
-
-QString fieldName(int n)
-{
-    return QStringLiteral("Text%1").arg(n);
-}
 
 // What the user sees in every text box of the main window, Text1 first.
 QStringList fieldTexts(const Form1 &form)
 {
     QStringList texts;
-    for (int n = 1; n <= TextBoxCount; ++n)
-        texts << form.textBox(fieldName(n)).text();
+    for (const QString &box : textBoxNames(u"Form1"))
+        texts << form.textBox(box).text();
     return texts;
 }
 
 } // namespace
 
-// clang-format off
 class TestSolverWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase() { quietOffscreenRaiseWarnings(); }
-
-    // Every test starts at the main window on screen, as the program starts.
-    void init()
-    {
-        resetProgramState();
-        m_recorder.clear();
-        Forms::get<Form1>();
-        QVERIFY(showAndWait(Forms::get<Form1>()));
-    }
+    void init();
     void cleanup() { resetProgramState(); }
 
-    void solvesThePhaseAsTyped()
-    {
-        Form1 &form = Forms::get<Form1>();
-        typeInto(form.Text5(), QStringLiteral("9"));
-        typeInto(form.Text1(), QStringLiteral("30"));
-        typeInto(form.Text2(), QStringLiteral("120"));
-        QCOMPARE(form.Text1().text(), QStringLiteral("30"));
-
-        press(form, u"Command1");
-
-        QCOMPARE(form.Text3().text(), QStringLiteral("21"));
-        QCOMPARE(form.Text4().text(),
-                 QStringLiteral(" PhaseoftheMoon=(PositionoftheSun - PositionoftheMoon) * (28/360)"));
-        QCOMPARE(form.Text5().text(), QString());
-        QCOMPARE(form.Text1().text(), QStringLiteral("30"));
-        QCOMPARE(form.Text2().text(), QStringLiteral("120"));
-        QVERIFY(form.isVisible());
-        QCOMPARE(m_recorder.messages().size(), size_t(0));
-    }
-
-    void writesOnlyTheResultAndTheFormula_data()
-    {
-        QTest::addColumn<QString>("sun");
-        QTest::addColumn<QString>("moon");
-        QTest::addColumn<QString>("phase");
-        QTest::addColumn<int>("resultField");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<QString>("formula");
-
-        const QString phase = QString::fromUtf16(phaseFormula);
-        const QString sun = QString::fromUtf16(sunFormula);
-        const QString moon = QString::fromUtf16(moonFormula);
-        QTest::newRow("phase to a tenth") << "45" << "90" << "" << 3 << "24.5" << phase;
-        QTest::newRow("phase to a tenth: a given phase is overwritten") << "30" << "120" << "5" << 3 << "21" << phase;
-        QTest::newRow("whole phase: Sun at 0 is not above it") << "0" << "90" << "" << 3 << "7" << phase;
-        QTest::newRow("whole phase: Sun beyond the Moon") << "120" << "30" << "" << 3 << "7" << phase;
-        QTest::newRow("Sun from Moon and phase") << "" << "300" << "14" << 1 << "480" << sun;
-        QTest::newRow("Moon from Sun and phase") << "30" << "" << "21" << 2 << "120" << moon;
-        QTest::newRow("Moon: one turn added, no more") << "10" << "" << "60" << 2 << "-402" << moon;
-    }
-
-    void writesOnlyTheResultAndTheFormula()
-    {
-        QFETCH(QString, sun);
-        QFETCH(QString, moon);
-        QFETCH(QString, phase);
-        QFETCH(int, resultField);
-        QFETCH(QString, result);
-        QFETCH(QString, formula);
-
-        Form1 &form = Forms::get<Form1>();
-        const std::pair<QLineEdit *, QString> typed[] = {
-            {&form.Text1(), sun}, {&form.Text2(), moon}, {&form.Text3(), phase},
-            {&form.Text4(), QStringLiteral("old formula")}, {&form.Text5(), QStringLiteral("9")},
-            {&form.textBox(u"Text8"), QStringLiteral("0.5")},
-        };
-        for (const auto &[field, text] : typed) {
-            if (!text.isEmpty())
-                typeInto(*field, text);
-        }
-        const QStringList before = fieldTexts(form);
-
-        QStringList writes;
-        for (int n = 1; n <= TextBoxCount; ++n) {
-            connect(&form.textBox(fieldName(n)), &QLineEdit::textChanged, this,
-                    [&writes, n] { writes << fieldName(n); });
-        }
-        press(form, u"Command1");
-
-        QStringList expected = before;
-        expected[resultField - 1] = result;
-        expected[3] = formula;
-        expected[4] = QString();
-        QCOMPARE(fieldTexts(form), expected);
-        // The solar hour goes first, then the result, then the formula.
-        QCOMPARE(writes, (QStringList{QStringLiteral("Text5"), fieldName(resultField), QStringLiteral("Text4")}));
-        QCOMPARE(m_recorder.messages().size(), size_t(0));
-    }
-
-    void readsTheSolarHour_data()
-    {
-        QTest::addColumn<QString>("sun");
-        QTest::addColumn<QString>("hour");
-
-        QTest::newRow("hours and minutes") << "37.5" << "14  30";
-        QTest::newRow("a whole hour") << "30" << "14";
-        QTest::newRow("the Sun at North") << "180" << "0";
-    }
-
-    void readsTheSolarHour()
-    {
-        QFETCH(QString, sun);
-        QFETCH(QString, hour);
-
-        Form1 &form = Forms::get<Form1>();
-        typeInto(form.Text1(), sun);
-        typeInto(form.Text2(), QStringLiteral("120"));
-        typeInto(form.Text4(), QStringLiteral("old formula"));
-        typeInto(form.Text5(), QStringLiteral("9"));
-        QStringList expected = fieldTexts(form);
-
-        press(form, u"Command4");
-
-        expected[4] = hour;
-        QCOMPARE(fieldTexts(form), expected);
-        QCOMPARE(m_recorder.messages().size(), size_t(0));
-    }
-
-    void tooFewValuesHideTheMainWindowAndShowTheView()
-    {
-        Form1 &form = Forms::get<Form1>();
-        typeInto(form.Text1(), QStringLiteral("30"));
-        typeInto(form.Text4(), QStringLiteral("kept formula"));
-        typeInto(form.Text5(), QStringLiteral("9"));
-        QVERIFY(!Forms::isLoaded<Form3>());
-
-        press(form, u"Command1");
-
-        QCOMPARE(form.Text4().text(), QStringLiteral("kept formula"));
-        QCOMPARE(form.Text5().text(), QString());
-        QCOMPARE(form.Text1().text(), QStringLiteral("30"));
-        QCOMPARE(form.Text3().text(), QString());
-        QVERIFY(Forms::isLoaded<Form1>());
-        QVERIFY(!form.isVisible());
-        QVERIFY(Forms::isLoaded<Form3>());
-        Form3 &view = Forms::get<Form3>();
-        QVERIFY(view.isVisible());
-        QCOMPARE(view.Text1().text(), QStringLiteral("30"));
-        QCOMPARE(m_recorder.messages().size(), size_t(0));
-    }
-
-    void closingTheViewShowsTheMainWindowAgain()
-    {
-        Form1 &form = Forms::get<Form1>();
-        typeInto(form.Text3(), QStringLiteral("7"));
-        typeInto(form.Text4(), QStringLiteral("kept formula"));
-        press(form, u"Command1");
-        QVERIFY(!form.isVisible());
-        Form3 &view = Forms::get<Form3>();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        const QStringList texts = fieldTexts(form);
-
-        QVERIFY(view.close());
-
-        QVERIFY(!Forms::isLoaded<Form3>());
-        QVERIFY(Forms::isLoaded<Form1>());
-        QVERIFY(form.isVisible());
-        QCOMPARE(fieldTexts(form), texts);
-        QCOMPARE(form.Text3().text(), QStringLiteral("7"));
-        QCOMPARE(form.Text4().text(), QStringLiteral("kept formula"));
-        QCOMPARE(programEndCount(), 0);
-        QCOMPARE(m_recorder.messages().size(), size_t(0));
-    }
+    void solvesThePhaseAsTyped();
+    void writesOnlyTheResultAndTheFormula_data();
+    void writesOnlyTheResultAndTheFormula();
+    void readsTheSolarHour_data();
+    void readsTheSolarHour();
+    void tooFewValuesHideTheMainWindowAndShowTheView();
+    void closingTheViewShowsTheMainWindowAgain();
 
 private:
     MessageRecorder m_recorder;
 };
 
+// Every test starts at the main window on screen, as the program starts.
+void TestSolverWindow::init()
+{
+    resetProgramState();
+    m_recorder.clear();
+    openWindow<Form1>();
+}
+
+void TestSolverWindow::solvesThePhaseAsTyped()
+{
+    Form1 &form = Forms::get<Form1>();
+    typeInto(form.Text5(), u"9"_s);
+    typeInto(form.Text1(), u"30"_s);
+    typeInto(form.Text2(), u"120"_s);
+    QCOMPARE(form.Text1().text(), u"30"_s);
+
+    press(form, u"Command1");
+
+    QCOMPARE(form.Text3().text(), u"21"_s);
+    QCOMPARE(form.Text4().text(), u" PhaseoftheMoon=(PositionoftheSun - PositionoftheMoon) * (28/360)"_s);
+    QCOMPARE(form.Text5().text(), QString());
+    QCOMPARE(form.Text1().text(), u"30"_s);
+    QCOMPARE(form.Text2().text(), u"120"_s);
+    QVERIFY(form.isVisible());
+    QCOMPARE(m_recorder.messages().size(), size_t(0));
+}
+
+// clang-format off
+void TestSolverWindow::writesOnlyTheResultAndTheFormula_data()
+{
+    QTest::addColumn<QString>("sun");
+    QTest::addColumn<QString>("moon");
+    QTest::addColumn<QString>("phase");
+    QTest::addColumn<int>("resultField");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("formula");
+
+    const QString phase = QString::fromUtf16(phaseFormula);
+    const QString sun = QString::fromUtf16(sunFormula);
+    const QString moon = QString::fromUtf16(moonFormula);
+    QTest::newRow("phase to a tenth") << "45" << "90" << "" << 3 << "24.5" << phase;
+    QTest::newRow("phase to a tenth: a given phase is overwritten") << "30" << "120" << "5" << 3 << "21" << phase;
+    QTest::newRow("whole phase: Sun at 0 is not above it") << "0" << "90" << "" << 3 << "7" << phase;
+    QTest::newRow("whole phase: Sun beyond the Moon") << "120" << "30" << "" << 3 << "7" << phase;
+    QTest::newRow("Sun from Moon and phase") << "" << "300" << "14" << 1 << "480" << sun;
+    QTest::newRow("Moon from Sun and phase") << "30" << "" << "21" << 2 << "120" << moon;
+    QTest::newRow("Moon: one turn added, no more") << "10" << "" << "60" << 2 << "-402" << moon;
+}
+// clang-format on
+
+void TestSolverWindow::writesOnlyTheResultAndTheFormula()
+{
+    QFETCH(QString, sun);
+    QFETCH(QString, moon);
+    QFETCH(QString, phase);
+    QFETCH(int, resultField);
+    QFETCH(QString, result);
+    QFETCH(QString, formula);
+
+    Form1 &form = Forms::get<Form1>();
+    const std::pair<QLineEdit *, QString> typed[] = {
+        {&form.Text1(), sun},    {&form.Text2(), moon},
+        {&form.Text3(), phase},  {&form.Text4(), u"old formula"_s},
+        {&form.Text5(), u"9"_s}, {&form.textBox(u"Text8"), u"0.5"_s},
+    };
+    for (const auto &[field, text] : typed) {
+        if (!text.isEmpty())
+            typeInto(*field, text);
+    }
+    const QStringList before = fieldTexts(form);
+
+    QStringList writes;
+    for (const QString &box : textBoxNames(u"Form1"))
+        connect(&form.textBox(box), &QLineEdit::textChanged, this, [&writes, box] { writes << box; });
+    press(form, u"Command1");
+
+    QStringList expected = before;
+    expected[resultField - 1] = result;
+    expected[3] = formula;
+    expected[4] = QString();
+    QCOMPARE(fieldTexts(form), expected);
+    // The solar hour goes first, then the result, then the formula.
+    QCOMPARE(writes, (QStringList{u"Text5"_s, textBoxNames(u"Form1").at(resultField - 1), u"Text4"_s}));
+    QCOMPARE(m_recorder.messages().size(), size_t(0));
+}
+
+// clang-format off
+void TestSolverWindow::readsTheSolarHour_data()
+{
+    QTest::addColumn<QString>("sun");
+    QTest::addColumn<QString>("hour");
+
+    QTest::newRow("hours and minutes") << "37.5" << "14  30";
+    QTest::newRow("a whole hour") << "30" << "14";
+    QTest::newRow("the Sun at North") << "180" << "0";
+    QTest::newRow("a field as full as it goes, read whole")
+        << u"37.5"_s + QString(MaxFieldLength - 4, u'0') << "14  30";
+}
+// clang-format on
+
+void TestSolverWindow::readsTheSolarHour()
+{
+    QFETCH(QString, sun);
+    QFETCH(QString, hour);
+
+    Form1 &form = Forms::get<Form1>();
+    typeInto(form.Text1(), sun);
+    typeInto(form.Text2(), u"120"_s);
+    typeInto(form.Text4(), u"old formula"_s);
+    typeInto(form.Text5(), u"9"_s);
+    QStringList expected = fieldTexts(form);
+
+    press(form, u"Command4");
+
+    expected[4] = hour;
+    QCOMPARE(fieldTexts(form), expected);
+    QCOMPARE(m_recorder.messages().size(), size_t(0));
+}
+
+void TestSolverWindow::tooFewValuesHideTheMainWindowAndShowTheView()
+{
+    Form1 &form = Forms::get<Form1>();
+    typeInto(form.Text1(), u"30"_s);
+    typeInto(form.Text4(), u"kept formula"_s);
+    typeInto(form.Text5(), u"9"_s);
+    QVERIFY(!Forms::isLoaded<Form3>());
+
+    press(form, u"Command1");
+
+    QCOMPARE(form.Text4().text(), u"kept formula"_s);
+    QCOMPARE(form.Text5().text(), QString());
+    QCOMPARE(form.Text1().text(), u"30"_s);
+    QCOMPARE(form.Text3().text(), QString());
+    QVERIFY(Forms::isLoaded<Form1>());
+    QVERIFY(!form.isVisible());
+    QVERIFY(Forms::isLoaded<Form3>());
+    Form3 &view = Forms::get<Form3>();
+    QVERIFY(view.isVisible());
+    QCOMPARE(view.Text1().text(), u"30"_s);
+    QCOMPARE(m_recorder.messages().size(), size_t(0));
+}
+
+void TestSolverWindow::closingTheViewShowsTheMainWindowAgain()
+{
+    Form1 &form = Forms::get<Form1>();
+    typeInto(form.Text3(), u"7"_s);
+    typeInto(form.Text4(), u"kept formula"_s);
+    press(form, u"Command1");
+    QVERIFY(!form.isVisible());
+    Form3 &view = Forms::get<Form3>();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QStringList texts = fieldTexts(form);
+
+    QVERIFY(view.close());
+
+    QVERIFY(!Forms::isLoaded<Form3>());
+    QVERIFY(Forms::isLoaded<Form1>());
+    QVERIFY(form.isVisible());
+    QCOMPARE(fieldTexts(form), texts);
+    QCOMPARE(form.Text3().text(), u"7"_s);
+    QCOMPARE(form.Text4().text(), u"kept formula"_s);
+    QCOMPARE(programEndCount(), 0);
+    QCOMPARE(m_recorder.messages().size(), size_t(0));
+}
+
 QTEST_MAIN(TestSolverWindow)
 #include "tst_solver_window.moc"
-
-// clang-format on

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "test_support.h"
 
+#include "form3.h"
 #include "form1.h"
 #include "app.h"
 #include "forms.h"
@@ -88,9 +89,46 @@ bool showAndWait(Form &form, ShownUntil until)
     return until == ShownUntil::Active ? QTest::qWaitForWindowActive(&form) : QTest::qWaitForWindowExposed(&form);
 }
 
+Form &formNamed(QStringView name)
+{
+    if (name == u"Form1")
+        return Forms::get<Form1>();
+    if (name == u"Form3")
+        return Forms::get<Form3>();
+    qFatal("no window is named %s", qPrintable(name.toString()));
+}
+
+Form &openWindow(QStringView name, ShownUntil until)
+{
+    Form &form = formNamed(name);
+    if (!showAndWait(form, until))
+        qFatal("%s was never shown", qPrintable(name.toString()));
+    return form;
+}
+
+const QStringList &textBoxNames(QStringView window)
+{
+    static const QStringList main = {u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s, u"Text5"_s,
+                                     u"Text6"_s, u"Text7"_s, u"Text8"_s, u"Text9"_s};
+    static const QStringList view = {u"Text1"_s, u"Text3"_s, u"Text4"_s};
+    return window == u"Form1" ? main : view;
+}
+
+QLineEdit &textBoxNamed(QStringView windowAndBox)
+{
+    const qsizetype dot = windowAndBox.indexOf(u'.');
+    return formNamed(windowAndBox.left(dot)).textBox(windowAndBox.mid(dot + 1));
+}
+
 void press(Form &form, QStringView button)
 {
     QTest::mouseClick(&form.button(button), Qt::LeftButton);
+}
+
+void press(QStringView windowAndButton)
+{
+    const qsizetype dot = windowAndButton.indexOf(u'.');
+    press(formNamed(windowAndButton.left(dot)), windowAndButton.mid(dot + 1));
 }
 
 void typeInto(QLineEdit &box, const QString &value)

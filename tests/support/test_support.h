@@ -2,6 +2,7 @@
 #pragma once
 
 #include "event_procedure.h"
+#include "forms.h"
 
 #include <QImage>
 #include <QString>
@@ -61,8 +62,29 @@ private:
 // does.
 enum class ShownUntil { Exposed, Active };
 [[nodiscard]] bool showAndWait(Form &form, ShownUntil until = ShownUntil::Exposed);
+
+// The window of that name, "Form1" or "Form3", loaded if it is not.
+Form &formNamed(QStringView name);
+// The window on screen, as the user has it: shown, then exposed or active. A window the platform never shows ends the
+// test program.
+Form &openWindow(QStringView name, ShownUntil until = ShownUntil::Exposed);
+template <class Window>
+Window &openWindow(ShownUntil until = ShownUntil::Exposed)
+{
+    Window &window = Forms::get<Window>();
+    openWindow(window.name(), until);
+    return window;
+}
+// The text boxes of the window of that name, by their names, in order: Text1 to Text9 for the main window, Text1,
+// Text3 and Text4 for the view.
+const QStringList &textBoxNames(QStringView window);
+// A text box named with its window, "Form3.Text1"; the window is loaded if it is not.
+QLineEdit &textBoxNamed(QStringView windowAndBox);
+
 // Clicks the window's button, as the user does.
 void press(Form &form, QStringView button);
+// Clicks a button named with its window, "Form1.Command1"; the window is loaded if it is not.
+void press(QStringView windowAndButton);
 // As the user does it: into the box, everything selected, then the value typed over it (an empty value deletes).
 void typeInto(QLineEdit &box, const QString &value);
 
