@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What each event procedure and each repaint costs, and that the cost of the view does not grow as its figures
 // pile up. Reports figures; a 60 Hz frame is 16.7 ms.
+#include "field_values.h"
 #include "form3.h"
 #include "form1.h"
 #include "forms.h"
@@ -88,6 +89,9 @@ void BenchProcedures::solve_data()
     QTest::newRow("Sun") << "" << "120" << "21";
     QTest::newRow("Moon") << "30" << "" << "21";
     QTest::newRow("too few values: opens the view") << "" << "" << "";
+    // Fields as full as they go: the reading must not grow with the square of their length.
+    QTest::newRow("full fields")
+        << "30" + QString(MaxFieldLength - 2, u' ') << "120" + QString(MaxFieldLength - 3, u'x') << "";
 }
 // clang-format on
 

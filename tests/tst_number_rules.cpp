@@ -2,7 +2,6 @@
 #include "number_rules.h"
 #include "numeric_overflow.h"
 
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
@@ -73,8 +72,8 @@ private slots:
     void readNumberUnderGermanLocale();
     void readNumberOverflow_data();
     void readNumberOverflow();
-    void readNumberOfAMebibyteIsFast_data();
-    void readNumberOfAMebibyteIsFast();
+    void readNumberOfAMebibyte_data();
+    void readNumberOfAMebibyte();
     void isEmptyField_data();
     void isEmptyField();
     void numberText_data();
@@ -181,7 +180,7 @@ void TestNumberRules::readNumberOverflow()
     } catch (const NumericOverflow &) {}
 }
 
-void TestNumberRules::readNumberOfAMebibyteIsFast_data()
+void TestNumberRules::readNumberOfAMebibyte_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
@@ -195,17 +194,12 @@ void TestNumberRules::readNumberOfAMebibyteIsFast_data()
     QTest::newRow("zeros after the point") << "0." + repeated('0', mebibyte) + "1" << 0.0;
 }
 
-void TestNumberRules::readNumberOfAMebibyteIsFast()
+void TestNumberRules::readNumberOfAMebibyte()
 {
     QFETCH(QString, text);
     QFETCH(double, expected);
-    QElapsedTimer timer;
-    timer.start();
-    const double value = ::readNumber(text);
-    const qint64 elapsed = timer.elapsed();
-    compareExactly(value, expected);
-    // A few hundred milliseconds unoptimised on a busy machine; a read that went quadratic would take minutes.
-    QVERIFY2(elapsed < 2000, qPrintable(u"%1 ms"_s.arg(elapsed)));
+    // A read that grew with the square of the length would not finish within the test's time limit.
+    compareExactly(::readNumber(text), expected);
 }
 
 void TestNumberRules::isEmptyField_data()

@@ -19,8 +19,6 @@
 #include <QMimeData>
 #include <QtTest>
 
-#include <ctime>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -92,7 +90,6 @@ private slots:
 
     void textBroughtIn_data();
     void textBroughtIn();
-    void fullFieldWithTheFocusIsCheap();
     void writtenFieldsShowTheirBeginning_data();
     void writtenFieldsShowTheirBeginning();
 };
@@ -156,24 +153,6 @@ void TestTextBox::textBroughtIn()
     QCOMPARE(recorder.messages().size(), size_t(after == before));
     for (const UserMessage &message : recorder.messages())
         QVERIFY2(message.text.contains(u"4,096"_s), qPrintable(message.text));
-}
-
-// A field filled as far as it goes, with the focus, costs next to nothing while the cursor blinks.
-void TestTextBox::fullFieldWithTheFocusIsCheap()
-{
-    MessageRecorder recorder;
-    Form1 &main = openWindow<Form1>();
-    main.Text1().setFocus();
-    for (const qsizetype length : {qsizetype(16 * 1024 * 1024), qsizetype(MaxFieldLength)}) {
-        QGuiApplication::clipboard()->setText(u"30"_s + QString(length - 2, u'x'));
-        QTest::keySequence(&main.Text1(), QKeySequence::Paste);
-    }
-    QCOMPARE(main.Text1().text().size(), MaxFieldLength);
-    const std::clock_t start = std::clock();
-    QTest::qWait(1000);
-    // Idle, a few milliseconds; a field of megabytes takes most of the second.
-    const double spent = double(std::clock() - start) / CLOCKS_PER_SEC;
-    QVERIFY2(spent < 0.25, qPrintable(QString::number(spent)));
 }
 
 void TestTextBox::writtenFieldsShowTheirBeginning_data()
