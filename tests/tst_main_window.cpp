@@ -563,6 +563,9 @@ void TestMainWindow::presentationNotPresent()
     const UserMessage &message = recorder.messages().front();
     QCOMPARE(message.kind, MessageKind::Information);
     QVERIFY2(message.text.contains(DocumentName), qPrintable(message.text));
+    // The main window points to what it has instead: the program's own guide.
+    QVERIFY2(message.text.contains(u"is not included with this program. The program's own guide is: press F1.\n\n"_s),
+             qPrintable(message.text));
 }
 
 void TestMainWindow::presentationFoundBesideProgram()
