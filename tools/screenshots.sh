@@ -88,14 +88,23 @@ save "$main" "$guide_dir/main_window.png" "" -resize 78%
 # The fields, the formula and the buttons below them.
 save "$main" "$guide_dir/solved.png" "800x270+56+408"
 
+# Presses the drawing window's buttons in the order given (moon: Moon's line, sun: Sun's line, phase: Moon's Phase)
+# and moves the pointer out of the way.
+draw() {
+    local figure
+    declare -A button=([moon]="24 140" [sun]="292 136" [phase]="288 24")
+    for figure; do
+        # shellcheck disable=SC2086
+        click "$view" ${button[$figure]}
+    done
+    xdotool mousemove 0 999
+    sleep 0.5
+}
+
 click "$main" 732 634             # See geometrical solution in astrolabe
 view=$(wait_for_window "$view_title")
 sleep 0.5
-click "$view" 24 140              # Moon's line
-click "$view" 292 136             # Sun's line
-click "$view" 288 24              # Moon's Phase
-xdotool mousemove 0 999
-sleep 0.5
+draw moon sun phase
 save "$view" "$guide_dir/geometric_view.png" "" -resize 200%
 
 # The guide's worked example: Sun 90 and Moon 180 on a cleared figure, the ring first so the lines lie on top.
@@ -106,11 +115,7 @@ for field in "180 520 90" "440 520 180"; do
     xdotool key ctrl+a
     xdotool type --delay 30 "$value"
 done
-click "$view" 288 24              # Moon's Phase
-click "$view" 24 140              # Moon's line
-click "$view" 292 136             # Sun's line
-xdotool mousemove 0 999
-sleep 0.5
+draw phase moon sun
 save "$view" "$guide_dir/example.png" "" -resize 200%
 
 # The Help window, for a look at the guide itself; not part of the guide.
