@@ -16,13 +16,15 @@ fail() {
     exit 1
 }
 
+# shellcheck source=SCRIPTDIR/x_window.sh
+source "$source_dir/tools/x_window.sh"
+
 if [[ ${1-} != --inside-x ]]; then
     build=$(realpath -e "${1:-$source_dir/build}") || fail "no build folder; run make build first"
     program=$build/bin/astrolabe-simulator
     [[ -x $program ]] || fail "no program at $program"
-    for tool in xvfb-run xdotool xwininfo import convert; do
-        command -v "$tool" >/dev/null || fail "$tool is missing (packages xvfb, xdotool, x11-utils, imagemagick)"
-    done
+    missing=$(x_missing_tool xvfb-run xdotool xwininfo import convert)
+    [[ -z $missing ]] || fail "$missing is missing (packages xvfb, xdotool, x11-utils, imagemagick)"
     exec xvfb-run -a -s "-screen 0 1600x1000x24" bash "$0" --inside-x "$program" "$build"
 fi
 program=$2
@@ -36,9 +38,6 @@ work=$(mktemp -d)
 "$program" >"$work/program.log" 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null || true; rm -rf "$work" "$XDG_RUNTIME_DIR"' EXIT
-
-# shellcheck source=SCRIPTDIR/x_window.sh
-source "$source_dir/tools/x_window.sh"
 
 wait_for_window() {
     local id="" deadline=$((SECONDS + 20))

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # shellcheck shell=bash
-# Finding the program's windows on an X display, for the scripts that drive it there (sourced; needs x11-utils).
+# Finding the program's windows on an X display, for the scripts that drive it there, and the tools they need
+# (sourced; needs x11-utils).
 
 # x_window <title> [least width] [least height]
 # Prints the id of the largest window of that title on $DISPLAY that is at least that large (default 2x2), or nothing.
@@ -27,4 +28,16 @@ x_window() {
 x_window_geometry() {
     xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
         /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+
+# x_missing_tool <tool>...
+# Prints the first of the tools that is not on the PATH, or nothing.
+x_missing_tool() {
+    local tool
+    for tool; do
+        command -v "$tool" >/dev/null || {
+            echo "$tool"
+            return
+        }
+    done
 }

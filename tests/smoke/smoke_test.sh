@@ -14,12 +14,14 @@ fail() {
     exit 1
 }
 
+# shellcheck source=SCRIPTDIR/../../tools/x_window.sh
+source "$(dirname "$0")/../../tools/x_window.sh"
+
 if [ "${1:-}" != --inside-x ]; then
     [ $# -eq 2 ] || fail "usage: $0 <program> <screenshot.png>"
     [ -x "$1" ] || fail "no program at $1"
-    for tool in xvfb-run xauth xwininfo import convert; do
-        command -v "$tool" >/dev/null || fail "$tool is not installed (packages xvfb, xauth, x11-utils, imagemagick)"
-    done
+    missing=$(x_missing_tool xvfb-run xauth xwininfo import convert)
+    [ -z "$missing" ] || fail "$missing is not installed (packages xvfb, xauth, x11-utils, imagemagick)"
     exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" --inside-x "$1" "$2"
 fi
 
@@ -39,9 +41,6 @@ cleanup() {
     rm -rf "$runtime_dir"
 }
 trap cleanup EXIT
-
-# shellcheck source=SCRIPTDIR/../../tools/x_window.sh
-source "$(dirname "$0")/../../tools/x_window.sh"
 
 # Client-area coordinates of the points to check; without a window manager the window has no frame.
 # Line3 runs across at y 216 from x 64 to 528, Line4 down at x 288 from y 16 to 432; the plate fills 184..393.
