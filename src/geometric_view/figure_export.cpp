@@ -37,8 +37,7 @@ Dialogs &dialogs()
 
 QSizeF figureSize(const Form3 &view)
 {
-    const FormDesign &design = view.design();
-    return twipsToPixels(QRect(0, 0, design.clientWidth, design.clientHeight)).size();
+    return designedSize(view.design());
 }
 
 QSizeF sheetSize(const Form3 &view)

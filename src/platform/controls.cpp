@@ -16,10 +16,6 @@
 
 #include <cmath>
 
-namespace {
-void drawFocusMark(const QWidget *widget, QPainter &painter, const QRect &area);
-} // namespace
-
 double contrastRatio(const QColor &a, const QColor &b)
 {
     // Relative luminance of sRGB colours, as the usual accessibility guidelines define it.
@@ -42,27 +38,6 @@ QColor focusMarkColour(const QPalette &palette)
             return palette.color(role);
     }
     return window.lightnessF() > 0.5 ? QColor(Qt::black) : QColor(Qt::white);
-}
-
-void CaptionButton::paintEvent(QPaintEvent *)
-{
-    QStylePainter painter(this);
-    // A painter takes the application's direction, not the widget's: the caption reads left to right as designed.
-    painter.setLayoutDirection(layoutDirection());
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const QString caption = option.text;
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
-
-    const QRect textArea = rect().adjusted(3, 2, -3, -2);
-    painter.setClipRect(textArea);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, caption);
-    if (hasFocus()) {
-        painter.setClipping(false);
-        drawFocusMark(this, painter, rect().adjusted(1, 1, -1, -1));
-    }
 }
 
 namespace {
@@ -89,6 +64,27 @@ void drawFocusMark(const QWidget *widget, QPainter &painter, const QRect &area)
 }
 
 } // namespace
+
+void CaptionButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    // A painter takes the application's direction, not the widget's: the caption reads left to right as designed.
+    painter.setLayoutDirection(layoutDirection());
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    const QRect textArea = rect().adjusted(3, 2, -3, -2);
+    painter.setClipRect(textArea);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    if (hasFocus()) {
+        painter.setClipping(false);
+        drawFocusMark(this, painter, rect().adjusted(1, 1, -1, -1));
+    }
+}
 
 void CaptionButton::keyPressEvent(QKeyEvent *event)
 {
@@ -220,12 +216,12 @@ void PresentationBox::mouseDoubleClickEvent(QMouseEvent *event)
 
 void PresentationBox::keyPressEvent(QKeyEvent *event)
 {
-    // A held key opens the document once, as a held key presses a button once.
-    if (event->isAutoRepeat()
-        && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space))
-        return;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
-        openDocument();
-    else
+    const bool opens = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    if (!opens) {
         QFrame::keyPressEvent(event);
+        return;
+    }
+    // A held key opens the document once, as a held key presses a button once.
+    if (!event->isAutoRepeat())
+        openDocument();
 }

@@ -90,6 +90,11 @@ QRect twipsToPixels(QRect box)
     return QRect(snapped(box.left()), snapped(box.top()), snapped(box.width()), snapped(box.height()));
 }
 
+QSize designedSize(const FormDesign &design)
+{
+    return twipsToPixels(QRect(0, 0, design.clientWidth, design.clientHeight)).size();
+}
+
 QPointF twipsToPixels(QPoint point)
 {
     return QPointF(twipsToPixels(double(point.x())), twipsToPixels(double(point.y())));

@@ -87,3 +87,5 @@ inline double twipsToPixels(double twips)
 }
 QRect twipsToPixels(QRect box);
 QPointF twipsToPixels(QPoint point);
+// The window's client area as designed, in logical pixels.
+QSize designedSize(const FormDesign &design);

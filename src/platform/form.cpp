@@ -109,7 +109,7 @@ Form::Form(FormDesign design) : m_design(std::move(design)), m_record(m_design.u
     setFont(fontFromDesign(FontDesign{}));
     // The layout is fixed design data, left to right whatever the application's direction (Qt's -reverse).
     setLayoutDirection(Qt::LeftToRight);
-    resize(twipsToPixels(QRect(0, 0, m_design.clientWidth, m_design.clientHeight)).size());
+    resize(designedSize(m_design));
     // Larger than the screens can show, a window would only cost memory: Qt keeps a backing image of its size. What
     // does not fit scrolls, so the window may be made smaller than its content.
     holdWindowsToScreens();
@@ -579,7 +579,7 @@ QRect Form::zoomed(QRect designed) const
 
 QSize Form::contentSize() const
 {
-    return zoomed(twipsToPixels(QRect(0, 0, m_design.clientWidth, m_design.clientHeight))).size();
+    return zoomed(QRect(QPoint(0, 0), designedSize(m_design))).size();
 }
 
 QSize Form::roomOnScreen() const

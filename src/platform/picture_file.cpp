@@ -22,15 +22,11 @@ QImage LoadPicture(const QString &path, QSize toFill)
         break;
     case RegularFile::NotFound:
         throw RuntimeError(RuntimeError::FileNotFound, QStringLiteral("File not found"), fullPath);
-    case RegularFile::NotRegular:
-        if (file.isFolder)
-            throw refuse(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"),
-                         QStringLiteral("a folder, not a picture file"));
-        throw refuse(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"), file.reason);
     case RegularFile::TooLarge:
         throw refuse(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"), file.reason);
     default:
-        throw refuse(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"), file.reason);
+        throw refuse(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"),
+                     file.isFolder ? QStringLiteral("a folder, not a picture file") : file.reason);
     }
 
     QByteArray data = file.data;
