@@ -184,10 +184,8 @@ void TestAccessibility::resultsAreToldInWords()
     QFETCH(QString, told);
     QFETCH(QString, viewDescription);
 
-    Form1 &main = openWindow<Form1>(ShownUntil::Active);
-    main.Text1().setText(sun);
-    main.Text2().setText(moon);
-    main.Text3().setText(phase);
+    openWindow<Form1>(ShownUntil::Active);
+    setMainFields(sun, moon, phase);
     MessageRecorder recorder;
     for (const QString &button : presses)
         press(button);

@@ -32,9 +32,7 @@ int inputsFaulted = 0;
 Form1 &showMainWindow(const QString &sun, const QString &moon, const QString &phase)
 {
     Form1 &main = openWindow<Form1>();
-    main.Text1().setText(sun);
-    main.Text2().setText(moon);
-    main.Text3().setText(phase);
+    setMainFields(sun, moon, phase);
     main.Text4().setText(u"old formula"_s);
     main.Text5().setText(u"old hour"_s);
     for (int n = 6; n <= 9; ++n)
@@ -52,11 +50,6 @@ void compareFields(const FieldTexts &before, const QStringList &written)
         expected[write.left(equals)] = write.mid(equals + 1);
     }
     compareFieldTexts(expected);
-}
-
-QString firstMessage(const MessageRecorder &recorder)
-{
-    return recorder.messages().empty() ? QString() : recorder.messages().front().text;
 }
 
 } // namespace
@@ -259,7 +252,7 @@ void TestEventProcedure::valuesThatCannotBeUsed()
                      && message.details.contains(button + u"_Click (the button \""_s),
                  qPrintable(message.details));
     } else {
-        QVERIFY2(recorder.messages().empty(), qPrintable(firstMessage(recorder)));
+        QVERIFY2(recorder.messages().empty(), qPrintable(recorder.firstText()));
     }
     compareFields(before, written);
 

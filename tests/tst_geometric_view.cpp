@@ -104,20 +104,6 @@ Form3 *openViewFromMainWindow()
     return Forms::isLoaded<Form3>() ? &Forms::get<Form3>() : nullptr;
 }
 
-// The view's Sun, Moon and phase boxes.
-QStringList viewTexts(const Form3 &view)
-{
-    return {view.Text1().text(), view.Text3().text(), view.Text4().text()};
-}
-
-void setMainFields(const QString &sun, const QString &moon, const QString &phase = {})
-{
-    Form1 &main = Forms::get<Form1>();
-    main.Text1().setText(sun);
-    main.Text2().setText(moon);
-    main.Text3().setText(phase);
-}
-
 // A line from the centre toward the end: drawn all along in its colour, present at its end, absent past it and
 // behind the centre. With a scale, the window is zoomed by it.
 void verifyPositionLine(const QImage &image, QPointF end, QRgb colour, double scale = 1)
@@ -368,12 +354,7 @@ void TestGeometricView::controlPlaces()
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), control.rect);
     QVERIFY(widget->isVisible());
-    if (auto *button = qobject_cast<QAbstractButton *>(widget))
-        QCOMPARE(button->text(), QString::fromLatin1(control.text));
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        QCOMPARE(label->text(), QString::fromLatin1(control.text));
-    if (auto *box = qobject_cast<QLineEdit *>(widget))
-        QCOMPARE(box->text(), QString::fromLatin1(control.text));
+    QCOMPARE(shownText(widget), QString::fromUtf8(control.text));
 }
 
 // clang-format off
@@ -400,7 +381,7 @@ void TestGeometricView::loadingCopiesTheTextsUnchanged()
     setMainFields(sun, moon, phase);
     Form3 *view = openViewFromMainWindow();
     QVERIFY(view);
-    QCOMPARE(viewTexts(*view), (QStringList{sun, moon, phase}));
+    QCOMPARE(boxTexts(u"Form3"), (QStringList{sun, moon, phase}));
     // The view never writes back.
     QCOMPARE(Forms::get<Form1>().Text1().text(), sun);
     QCOMPARE(Forms::get<Form1>().Text2().text(), moon);
@@ -419,7 +400,7 @@ void TestGeometricView::secondOpenRefreshesNothing()
     QCOMPARE(openViewFromMainWindow(), view);
     QVERIFY(view->isVisible());
     QCOMPARE(Forms::loaded().size(), size_t(2));
-    QCOMPARE(viewTexts(*view), (QStringList{u"30"_s, u"120"_s, u"21"_s}));
+    QCOMPARE(boxTexts(u"Form3"), (QStringList{u"30"_s, u"120"_s, u"21"_s}));
     QCOMPARE(view->surface().image(), figure);
 }
 
@@ -541,7 +522,7 @@ void TestGeometricView::figureButtons()
     view->Text1().setText(u"typed"_s);
     view->Text3().setText(u"typed"_s);
     press(*view, u"Command3");
-    QCOMPARE(viewTexts(*view), (QStringList{sunShown, moonShown, u"7"_s}));
+    QCOMPARE(boxTexts(u"Form3"), (QStringList{sunShown, moonShown, u"7"_s}));
     QCOMPARE(Forms::get<Form1>().Text1().text(), sun);
     QCOMPARE(Forms::get<Form1>().Text2().text(), moon);
 }
@@ -576,7 +557,7 @@ void TestGeometricView::phaseRingWithEmptyFields()
     QCOMPARE(circleCoverage(view->surface().image(), RingPixels, foreground), 0.0);
 
     press(*view, u"Command3");
-    QCOMPARE(viewTexts(*view), (QStringList{u"0"_s, u"0"_s, u"21"_s}));
+    QCOMPARE(boxTexts(u"Form3"), (QStringList{u"0"_s, u"0"_s, u"21"_s}));
     const QImage &image = view->surface().image();
 
     // The ring's circle just outside the base circle, which is still there.

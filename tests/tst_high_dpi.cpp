@@ -141,8 +141,7 @@ void TestHighDpi::figureLineIsAtMostTwoDevicePixelsThick()
         }
     }
     QVERIFY(sunPixels > 0);
-    const auto drawn = [](QRgb pixel) { return qAlpha(pixel) != 0; };
-    QCOMPARE_LE(thickestColumn(surface, 160 * 2, 215 * 2, 88 * 2, 104 * 2, drawn), 2);
+    QCOMPARE_LE(thickestColumn(surface, 160 * 2, 215 * 2, 88 * 2, 104 * 2, isPainted), 2);
 
     // On the screen, past the end of the Line3 control, only the drawn axis is there.
     const QImage screen = view.grab().toImage();
@@ -159,14 +158,14 @@ void TestHighDpi::platePictureIsPaintedAtDeviceResolution()
     QVERIFY(showAndWait(form));
     const QImage screen = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
 
-    // Image1 is 209 logical pixels square at (184, 112). Compare its upper-left part, clear of the compass lines.
+    // Compare the plate's upper-left part, clear of the compass lines.
     const QImage plate = LoadPicture(Form1::platePicturePath()).convertToFormat(QImage::Format_RGB32);
-    const QSize device(418, 418);
+    const QSize device = PlateBox.size() * 2;
     const QImage sharp = plate.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QImage upscaled = plate.scaled(device / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                 .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QRect part(4, 4, 180, 180);
-    const QImage shown = screen.copy(part.translated(184 * 2, 112 * 2));
+    const QImage shown = screen.copy(part.translated(PlateBox.topLeft() * 2));
     const double fromSharp = meanDifference(shown, sharp.copy(part));
     const double fromUpscaled = meanDifference(shown, upscaled.copy(part));
     QVERIFY2(fromSharp < 1.0 && fromSharp * 4 < fromUpscaled,

@@ -206,7 +206,7 @@ void TestLifecycleModel::pressMain(const QString &control)
 {
     Form1 &form = Forms::get<Form1>();
     const qint64 pictureBefore = form.pictureCacheKey(u"Image1");
-    QTest::mouseClick(&form.windowedControl(control), Qt::LeftButton);
+    press(form, control);
 
     Model &m = m_model;
     try {

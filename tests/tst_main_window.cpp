@@ -38,8 +38,6 @@ const QColor Red(255, 0, 0);
 const QColor Green(0, 255, 0);
 const QColor Black(0, 0, 0);
 
-// Image1's box in logical pixels, and the crossing of the compass lines at its centre.
-const QRect PlateBox(184, 112, 209, 209);
 // A spot inside the box that neither compass line nor the Sun's red line crosses.
 const QPoint PlateProbe(220, 260);
 // A spot where nothing is painted.
@@ -74,17 +72,6 @@ int countNear(const QImage &image, const QRect &area, QColor colour, int toleran
 QImage screenOf(QWidget &window)
 {
     return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-QString textOf(QWidget *control)
-{
-    if (auto *box = qobject_cast<QLineEdit *>(control))
-        return box->text();
-    if (auto *button = qobject_cast<QAbstractButton *>(control))
-        return button->text();
-    if (auto *label = qobject_cast<QLabel *>(control))
-        return label->text();
-    return {};
 }
 
 bool writeSolidJpeg(const QString &path, QColor colour)
@@ -161,7 +148,7 @@ void TestMainWindow::controls()
     QVERIFY2(widget, qPrintable(name));
     QCOMPARE(widget->parentWidget(), &window);
     QCOMPARE(widget->geometry(), control.rect);
-    QCOMPARE(textOf(widget), QString::fromUtf8(control.text));
+    QCOMPARE(shownText(widget), QString::fromUtf8(control.text));
     QVERIFY(widget->isVisibleTo(&window));
     QVERIFY(widget->isEnabled());
     QCOMPARE(widget->font().family(), u"MS Sans Serif"_s);
@@ -432,7 +419,7 @@ void TestMainWindow::reloadShowsThePictureOnDisk()
         QVERIFY(QFile::remove(folder.plate()));
         QVERIFY(writeSolidJpeg(folder.plate(), newColour));
     }
-    QTest::mouseClick(&window.windowedControl(u"Picture1"), Qt::LeftButton);
+    press(window, u"Picture1");
 
     QVERIFY(recorder.messages().empty());
     QVERIFY(window.pictureCacheKey(u"Image1") != firstPicture);
@@ -603,8 +590,7 @@ void TestMainWindow::zoomKeysStayWithinBounds()
     QFETCH(QString, keys);
     QFETCH(int, zoom);
     QFETCH(bool, asDesigned);
-    Form1 &form = openWindow<Form1>();
-    QVERIFY(showAndWait(form, ShownUntil::Active));
+    Form1 &form = openWindow<Form1>(ShownUntil::Active);
     const QImage designed = screenOf(form);
     const std::map<QChar, Qt::Key> keyOf = {
         {u'+', Qt::Key_Plus}, {u'=', Qt::Key_Equal}, {u'-', Qt::Key_Minus}, {u'0', Qt::Key_0}};
@@ -633,7 +619,6 @@ void TestMainWindow::zoomScalesPlacesFontsAndPlate()
     QFETCH(QString, control);
     QFETCH(QRect, place);
     Form1 &form = openWindow<Form1>();
-    QVERIFY(showAndWait(form));
     QWidget &widget = form.windowedControl(control);
     const qreal designedPoints = widget.font().pointSizeF();
     form.setZoom(150);
@@ -669,8 +654,7 @@ void TestMainWindow::windowLargerThanTheScreenScrolls()
 {
     QFETCH(int, zoom);
     QFETCH(QSize, windowSize);
-    Form1 &form = openWindow<Form1>();
-    QVERIFY(showAndWait(form, ShownUntil::Active));
+    Form1 &form = openWindow<Form1>(ShownUntil::Active);
     QVERIFY(form.findChildren<QScrollBar *>().isEmpty());
     QWidget &phaseField = form.windowedControl(u"Text3"); // in the lower-right part
     phaseField.setFocus();

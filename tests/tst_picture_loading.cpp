@@ -129,9 +129,6 @@ bool writeFile(const QString &path, const QByteArray &data)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
 }
 
-// Image1's box on the main window, in logical pixels.
-const QRect PlateBox(184, 112, 209, 209);
-
 } // namespace
 
 class TestPictureLoading : public QObject
@@ -339,7 +336,7 @@ void TestPictureLoading::damagedPlatePicture()
 
     const FieldTexts before = fieldSnapshot();
     MessageRecorder recorder;
-    QTest::mouseClick(&main.windowedControl(u"Picture1"), Qt::LeftButton);
+    press(main, u"Picture1");
 
     QCOMPARE(recorder.messages().size(), size_t(1));
     const UserMessage &message = recorder.messages().front();
@@ -358,8 +355,8 @@ void TestPictureLoading::damagedPlatePicture()
     QFile::remove(path);
     QVERIFY(writeFile(path, plate));
     recorder.clear();
-    QTest::mouseClick(&main.windowedControl(u"Picture1"), Qt::LeftButton);
-    QVERIFY2(recorder.messages().empty(), qPrintable(recorder.messages().front().text));
+    press(main, u"Picture1");
+    QVERIFY2(recorder.messages().empty(), qPrintable(recorder.firstText()));
     QVERIFY(main.pictureCacheKey(u"Image1") != picture);
     compareFieldTexts(before);
 }
@@ -375,7 +372,7 @@ void TestPictureLoading::largePictureWithOddSides()
     MessageRecorder recorder;
     Form1 &main = openWindow<Form1>();
     App::setPathForTesting(folder.path());
-    QTest::mouseClick(&main.windowedControl(u"Picture1"), Qt::LeftButton);
+    press(main, u"Picture1");
     QCOMPARE(recorder.messages().size(), size_t(0));
     QImage expected(8, 8, QImage::Format_RGB32);
     expected.fill(Qt::darkCyan);

@@ -13,19 +13,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// What the user sees in every text box of the main window, Text1 first.
-QStringList fieldTexts(const Form1 &form)
-{
-    QStringList texts;
-    for (const QString &box : textBoxNames(u"Form1"))
-        texts << form.textBox(box).text();
-    return texts;
-}
-
-} // namespace
-
 class TestSolverWindow : public QObject
 {
     Q_OBJECT
@@ -116,7 +103,7 @@ void TestSolverWindow::writesOnlyTheResultAndTheFormula()
         if (!text.isEmpty())
             typeInto(*field, text);
     }
-    const QStringList before = fieldTexts(form);
+    const QStringList before = boxTexts(u"Form1");
 
     QStringList writes;
     for (const QString &box : textBoxNames(u"Form1"))
@@ -127,7 +114,7 @@ void TestSolverWindow::writesOnlyTheResultAndTheFormula()
     expected[resultField - 1] = result;
     expected[3] = formula;
     expected[4] = QString();
-    QCOMPARE(fieldTexts(form), expected);
+    QCOMPARE(boxTexts(u"Form1"), expected);
     // The solar hour goes first, then the result, then the formula.
     QCOMPARE(writes, (QStringList{u"Text5"_s, textBoxNames(u"Form1").at(resultField - 1), u"Text4"_s}));
     QCOMPARE(m_recorder.messages().size(), size_t(0));
@@ -157,12 +144,12 @@ void TestSolverWindow::readsTheSolarHour()
     typeInto(form.Text2(), u"120"_s);
     typeInto(form.Text4(), u"old formula"_s);
     typeInto(form.Text5(), u"9"_s);
-    QStringList expected = fieldTexts(form);
+    QStringList expected = boxTexts(u"Form1");
 
     press(form, u"Command4");
 
     expected[4] = hour;
-    QCOMPARE(fieldTexts(form), expected);
+    QCOMPARE(boxTexts(u"Form1"), expected);
     QCOMPARE(m_recorder.messages().size(), size_t(0));
 }
 
@@ -198,14 +185,14 @@ void TestSolverWindow::closingTheViewShowsTheMainWindowAgain()
     QVERIFY(!form.isVisible());
     Form3 &view = Forms::get<Form3>();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    const QStringList texts = fieldTexts(form);
+    const QStringList texts = boxTexts(u"Form1");
 
     QVERIFY(view.close());
 
     QVERIFY(!Forms::isLoaded<Form3>());
     QVERIFY(Forms::isLoaded<Form1>());
     QVERIFY(form.isVisible());
-    QCOMPARE(fieldTexts(form), texts);
+    QCOMPARE(boxTexts(u"Form1"), texts);
     QCOMPARE(form.Text3().text(), u"7"_s);
     QCOMPARE(form.Text4().text(), u"kept formula"_s);
     QCOMPARE(programEndCount(), 0);

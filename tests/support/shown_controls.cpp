@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "shown_controls.h"
 
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+
 namespace {
 
 const QColor Blue(0, 0, 255);
@@ -69,3 +73,14 @@ const std::vector<ShownControl> &shownControls(QStringView window)
     return window == u"Form1" ? mainWindow : view;
 }
 // clang-format on
+
+QString shownText(const QWidget *control)
+{
+    if (auto *box = qobject_cast<const QLineEdit *>(control))
+        return box->text();
+    if (auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    return {};
+}

@@ -120,9 +120,25 @@ QLineEdit &textBoxNamed(QStringView windowAndBox)
     return formNamed(windowAndBox.left(dot)).textBox(windowAndBox.mid(dot + 1));
 }
 
-void press(Form &form, QStringView button)
+void setMainFields(const QString &sun, const QString &moon, const QString &phase)
 {
-    QTest::mouseClick(&form.button(button), Qt::LeftButton);
+    Form1 &main = Forms::get<Form1>();
+    main.Text1().setText(sun);
+    main.Text2().setText(moon);
+    main.Text3().setText(phase);
+}
+
+QStringList boxTexts(QStringView window)
+{
+    QStringList texts;
+    for (const QString &box : textBoxNames(window))
+        texts << formNamed(window).textBox(box).text();
+    return texts;
+}
+
+void press(Form &form, QStringView control)
+{
+    QTest::mouseClick(&form.windowedControl(control), Qt::LeftButton);
 }
 
 void press(QStringView windowAndButton)

@@ -5,6 +5,7 @@
 #include "forms.h"
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -26,6 +27,8 @@ public:
     MessageRecorder &operator=(const MessageRecorder &) = delete;
 
     const std::vector<UserMessage> &messages() const { return m_messages; }
+    // The first message's text, or nothing: safe in a failure's description, which is built even when it passes.
+    QString firstText() const { return m_messages.empty() ? QString() : m_messages.front().text; }
     int errorCount() const;
     // The error numbers recorded, in order.
     std::vector<int> errorNumbers() const;
@@ -43,6 +46,8 @@ int programEndCount();
 
 // The plate picture's file name, and the copy that the build drew beside the tests.
 inline const QString PlateFileName = QStringLiteral("placna01.jpg");
+// Where the main window shows the plate (Image1), in logical pixels.
+inline const QRect PlateBox(184, 112, 209, 209);
 QString builtPlatePath();
 
 // A program folder of the test's own, for tests that change or damage the plate picture.
@@ -81,8 +86,13 @@ const QStringList &textBoxNames(QStringView window);
 // A text box named with its window, "Form3.Text1"; the window is loaded if it is not.
 QLineEdit &textBoxNamed(QStringView windowAndBox);
 
-// Clicks the window's button, as the user does.
-void press(Form &form, QStringView button);
+// Puts the quantities straight into the main window's Sun, Moon and phase fields, typing nothing.
+void setMainFields(const QString &sun, const QString &moon, const QString &phase = {});
+// What each text box of the window of that name shows, in the order of textBoxNames.
+QStringList boxTexts(QStringView window);
+
+// Clicks the window's button or picture box, as the user does.
+void press(Form &form, QStringView control);
 // Clicks a button named with its window, "Form1.Command1"; the window is loaded if it is not.
 void press(QStringView windowAndButton);
 // As the user does it: into the box, everything selected, then the value typed over it (an empty value deletes).
