@@ -80,7 +80,7 @@ set -e
 # A field filled to its limit by a paste, holding the focus for 10 s, against the same program with an empty field:
 # processor time over those seconds and resident memory at their end.
 echo
-field_limit=$(sed -n 's/.*MaxFieldLength = \([0-9]*\);.*/\1/p' "$(dirname "$0")/../src/main_window/field_values.h")
+field_limit=$(sed -n 's/.*MaxFieldLength = \([0-9]*\);.*/\1/p' "$(dirname "$0")/../src/platform/field_values.h")
 echo "== A field of $field_limit characters with the focus, 10 s (targets: under 2% of a core, memory within 20 MB)"
 focused_field() { # characters -> "cpu_ticks rss_kB"
     local pid window clip= before after rss

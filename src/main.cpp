@@ -2,6 +2,7 @@
 #include "command_line.h"
 #include "help_window.h"
 #include "form1.h"
+#include "form3.h"
 #include "app.h"
 #include "forms.h"
 #include "window_bounds.h"
@@ -25,6 +26,8 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.dorlasco.AstrolabeSimulator"));
     // Hidden windows stay loaded; the program ends when the last window is unloaded, not when the last is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
+    Forms::declare<Form1>(QStringLiteral("Form1"));
+    Forms::declare<Form3>(QStringLiteral("Form3"));
     Forms::setStartupForm<Form1>();
     Forms::setOnNoFormLoaded([] { QCoreApplication::quit(); });
     // F1 in any window opens the guide; the Help window itself is made only then.

@@ -350,7 +350,7 @@ void TestGeometricView::controlPlaces()
 
     Form3 *view = openViewFromMainWindow();
     QVERIFY(view);
-    auto *widget = view->findChild<QWidget *>(QString::fromLatin1(control.name), Qt::FindDirectChildrenOnly);
+    auto *widget = view->content().findChild<QWidget *>(QString::fromLatin1(control.name), Qt::FindDirectChildrenOnly);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), control.rect);
     QVERIFY(widget->isVisible());

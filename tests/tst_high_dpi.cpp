@@ -86,7 +86,8 @@ void TestHighDpi::controlsKeepTheirLogicalPlaces()
     QFETCH(QString, window);
     Form &form = openWindow(window);
     for (const ShownControl &control : shownControls(window)) {
-        auto *widget = form.findChild<QWidget *>(QString::fromLatin1(control.name), Qt::FindDirectChildrenOnly);
+        auto *widget =
+            form.content().findChild<QWidget *>(QString::fromLatin1(control.name), Qt::FindDirectChildrenOnly);
         QVERIFY2(widget, control.name);
         QCOMPARE(widget->geometry(), control.rect);
     }

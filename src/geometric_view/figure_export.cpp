@@ -152,16 +152,7 @@ void paintSheet(QPainter &painter, const Form3 &view, const QRectF &area)
     painter.save();
     painter.setClipRect(QRectF(QPointF(0, 0), figure * scale));
     // The cross of the window's line controls, beneath the figure as on the screen.
-    for (const ControlDesign &control : view.design().controls) {
-        if (control.kind != ControlKind::Line)
-            continue;
-        QPen pen(control.color.isValid() ? control.color : view.palette().color(QPalette::WindowText),
-                 control.lineWidth * scale);
-        pen.setCapStyle(Qt::FlatCap);
-        painter.setPen(pen);
-        painter.drawLine(twipsToPixels(control.ends.p1()) * scale, twipsToPixels(control.ends.p2()) * scale);
-    }
-    view.drawing().replay(painter, scale);
+    view.paintFigure(painter, scale);
     painter.restore();
 
     QFont font = view.font();

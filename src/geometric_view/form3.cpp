@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "form3.h"
 
-#include "field_values.h"
 #include "figure_export.h"
-#include "form1.h"
 
 #include "accessibility.h"
+#include "field_values.h"
 #include "forms.h"
 #include "palette.h"
 
@@ -19,6 +18,13 @@
 namespace {
 
 constexpr int DashDot = 3;
+
+// The main window's Sun, Moon and phase fields, which the view copies and its buttons read; the view only names
+// the window, so it is loaded if it is not, as any window named is.
+QLineEdit &mainWindowField(QStringView field)
+{
+    return Forms::get(u"Form1").textBox(field);
+}
 
 } // namespace
 
@@ -55,10 +61,10 @@ void Form3::placeBesideMainWindow()
 {
     // The view first appears to the right of the main window, so the plate and the figure can be compared; on a
     // narrow screen it keeps inside the screen and overlaps the main window's edge instead.
-    if (!Forms::isLoaded<Form1>() || !Forms::get<Form1>().isVisible())
+    if (!Forms::isLoaded(u"Form1") || !Forms::get(u"Form1").isVisible())
         return;
-    const QRect main = Forms::get<Form1>().frameGeometry();
-    const QScreen *screen = Forms::get<Form1>().screen();
+    const QRect main = Forms::get(u"Form1").frameGeometry();
+    const QScreen *screen = Forms::get(u"Form1").screen();
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
@@ -73,9 +79,9 @@ void Form3::Form_Load()
 {
     setDrawStyle(DashDot);
     // Raw copies: nothing is converted, trimmed or checked.
-    Text1().setText(Forms::get<Form1>().Text1().text());
-    Text3().setText(Forms::get<Form1>().Text2().text());
-    Text4().setText(Forms::get<Form1>().Text3().text());
+    Text1().setText(mainWindowField(u"Text1").text());
+    Text3().setText(mainWindowField(u"Text2").text());
+    Text4().setText(mainWindowField(u"Text3").text());
     drawBaseFigure();
 }
 
@@ -130,20 +136,19 @@ void Form3::drawLineFrom(const QLineEdit &mainField, QLineEdit &shownIn, const Q
 
 void Form3::Command1_Click()
 {
-    drawLineFrom(Forms::get<Form1>().Text2(), Text3(), QBColor(2), u"Command1",
+    drawLineFrom(mainWindowField(u"Text2"), Text3(), QBColor(2), u"Command1",
                  tr("the Moon's line at %1 degrees, green"));
 }
 
 void Form3::Command2_Click()
 {
-    drawLineFrom(Forms::get<Form1>().Text1(), Text1(), QBColor(12), u"Command2",
-                 tr("the Sun's line at %1 degrees, red"));
+    drawLineFrom(mainWindowField(u"Text1"), Text1(), QBColor(12), u"Command2", tr("the Sun's line at %1 degrees, red"));
 }
 
 void Form3::Command3_Click()
 {
-    const QLineEdit &sunField = Forms::get<Form1>().Text1();
-    const QLineEdit &moonField = Forms::get<Form1>().Text2();
+    const QLineEdit &sunField = mainWindowField(u"Text1");
+    const QLineEdit &moonField = mainWindowField(u"Text2");
     usingValuesOf({&sunField, &moonField}, [&] {
         const double sun = readNumber(sunField.text());
         Text1().setText(numberText(sun));

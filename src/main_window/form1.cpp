@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
-#include "field_values.h"
-#include "form3.h"
-
 #include "accessibility.h"
 #include "app.h"
 #include "controls.h"
+#include "field_values.h"
 #include "forms.h"
 
 #include "number_rules.h"
@@ -62,7 +60,7 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    Forms::show<Form3>();
+    Forms::show(u"Form3");
 }
 
 void Form1::Command1_Click()
@@ -72,7 +70,7 @@ void Form1::Command1_Click()
                                                 [&] { return solve(Text1().text(), Text2().text(), Text3().text()); });
     if (outcome.solution == Solution::TooFewValues) {
         hide();
-        Forms::show<Form3>();
+        Forms::show(u"Form3");
         return;
     }
     QLineEdit &resultField = outcome.resultField == SolverField::Sun    ? Text1()

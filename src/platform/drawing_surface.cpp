@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "drawing_surface.h"
 
-#include "window_bounds.h"
-
 #include <cmath>
 
 void DrawingSurface::ensureSize(QSize logicalSize, qreal devicePixelRatio)
 {
-    // A window made larger than the screens can show needs no surface beyond them: it would only cost memory.
-    if (const QSize desktop = largestDesktop(); !desktop.isEmpty())
-        logicalSize = logicalSize.boundedTo(desktop);
     if (!m_image.isNull()) {
         const QSize current = m_image.deviceIndependentSize().toSize();
         if (current.width() >= logicalSize.width() && current.height() >= logicalSize.height())

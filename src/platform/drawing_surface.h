@@ -7,16 +7,15 @@
 #include <functional>
 
 // What has been drawn on a window: an image kept at the screen's device-pixel ratio that the window paints beneath
-// its controls, so figures survive being covered and uncovered. It grows with the window, up to what the screens
-// can show, and keeps its content until it is cleared.
+// its controls, so figures survive being covered and uncovered. It grows with the window's content, which the zoom
+// bounds, and keeps what is drawn until it is cleared.
 class DrawingSurface
 {
 public:
     bool isNull() const { return m_image.isNull(); }
     const QImage &image() const { return m_image; }
 
-    // Makes the surface at least this many logical pixels, or as large as the screens' desktop, keeping what is
-    // drawn.
+    // Makes the surface at least this many logical pixels, keeping what is drawn.
     void ensureSize(QSize logicalSize, qreal devicePixelRatio);
 
     // Erases what is drawn, keeping the size.

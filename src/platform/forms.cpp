@@ -1,13 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "forms.h"
 
+#include "runtime_error.h"
+
 #include <algorithm>
 #include <map>
 #include <optional>
 
 namespace {
 
+struct Declared {
+    QString name;
+    std::type_index type;
+    Form *(*make)();
+};
+
 struct Registry {
+    std::vector<Declared> declared;
     std::vector<std::pair<std::type_index, Form *>> loaded; // in the order they were loaded
     std::optional<std::type_index> startup;
     std::function<void()> onNoFormLoaded;
@@ -30,9 +39,46 @@ Form *Forms::find(std::type_index type)
     return nullptr;
 }
 
-void Forms::add(std::type_index type, Form *form)
+Form &Forms::load(std::type_index type, Factory make)
 {
+    if (Form *form = find(type))
+        return *form;
+    Form *form = make();
     registry().loaded.emplace_back(type, form);
+    form->runFormLoad();
+    return *form;
+}
+
+void Forms::declare(const QString &name, std::type_index type, Factory make)
+{
+    for (const Declared &declared : registry().declared) {
+        if (declared.name == name)
+            return;
+    }
+    registry().declared.push_back({name, type, make});
+}
+
+Form &Forms::get(QStringView name)
+{
+    for (const Declared &declared : registry().declared) {
+        if (declared.name == name)
+            return load(declared.type, declared.make);
+    }
+    throw RuntimeError(RuntimeError::ObjectRequired, QStringLiteral("Object required"), name.toString());
+}
+
+Form &Forms::show(QStringView name)
+{
+    Form &form = get(name);
+    form.bringToFront();
+    return form;
+}
+
+bool Forms::isLoaded(QStringView name)
+{
+    const auto &loaded = registry().loaded;
+    return std::any_of(loaded.begin(), loaded.end(),
+                       [name](const auto &entry) { return entry.second->name() == name; });
 }
 
 void Forms::setStartupForm(std::type_index type)

@@ -3,6 +3,8 @@
 
 #include "form.h"
 
+#include <QString>
+
 #include <functional>
 #include <typeindex>
 #include <vector>
@@ -13,16 +15,23 @@
 class Forms
 {
 public:
+    // The window class of that name, so that a window can name another without knowing its class: the program
+    // declares each window once at start.
+    template <class F>
+    static void declare(const QString &name)
+    {
+        declare(name, typeid(F), [] { return static_cast<Form *>(new F); });
+    }
+
     template <class F>
     static F &get()
     {
-        if (Form *form = find(typeid(F)))
-            return static_cast<F &>(*form);
-        F *form = new F;
-        add(typeid(F), form);
-        form->runFormLoad();
-        return *form;
+        return static_cast<F &>(load(typeid(F), [] { return static_cast<Form *>(new F); }));
     }
+    // The window of a declared name, loaded if it is not; a name never declared raises a runtime error.
+    static Form &get(QStringView name);
+    static Form &show(QStringView name);
+    static bool isLoaded(QStringView name);
 
     // Loads the window if it is not loaded, then shows it: visible, in front, not modal.
     template <class F>
@@ -55,7 +64,9 @@ public:
     static void setOnNoFormLoaded(std::function<void()> action);
 
 private:
+    using Factory = Form *(*)();
+    static void declare(const QString &name, std::type_index type, Factory make);
+    static Form &load(std::type_index type, Factory make);
     static Form *find(std::type_index type);
-    static void add(std::type_index type, Form *form);
     static void setStartupForm(std::type_index type);
 };
