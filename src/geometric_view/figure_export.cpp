@@ -238,19 +238,23 @@ bool printTo(const Form3 &view, QPrinter &printer)
                           .arg(target, reason));
         return false;
     };
+    enum class Painted { NotStarted, Failed, Done };
     const auto paint = [&] {
         QPainter painter;
         if (!painter.begin(&printer))
-            return false;
+            return Painted::NotStarted;
         paintSheet(painter, view,
                    QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
-        return painter.end() && printer.printerState() != QPrinter::Error;
+        return painter.end() && printer.printerState() != QPrinter::Error ? Painted::Done : Painted::Failed;
     };
     if (target.isEmpty()) {
-        if (paint())
-            return true;
-        reportFailure(QStringLiteral("The figure could not be printed: the printer did not start."));
-        return false;
+        const Painted painted = paint();
+        if (painted == Painted::NotStarted)
+            reportFailure(QStringLiteral("The figure could not be printed: the printer did not start."));
+        else if (painted == Painted::Failed)
+            reportFailure(QCoreApplication::translate(
+                "FigureExport", "The figure could not be printed: the printer reported an error."));
+        return painted == Painted::Done;
     }
 
     // A pipe would hold the window until a reader came, a device would be written to: only a regular file, or none.
@@ -260,14 +264,14 @@ bool printTo(const Form3 &view, QPrinter &printer)
     if (!file.create())
         return failed(file.errorString());
     printer.setOutputFileName(file.temporaryName());
-    const bool painted = paint();
+    const Painted painted = paint();
     printer.setOutputFileName(target);
-    if (!painted) {
+    if (painted != Painted::Done) {
         reportFailure(QStringLiteral("The figure could not be printed to \"%1\".").arg(target));
         return false;
     }
     if (printer.outputFormat() == QPrinter::PdfFormat && !isWholePdf(file.temporaryName())) {
-        //: %1 is a size in bytes, such as "4.0 KiB".
+        //: %1 is a size in bytes, such as "4 KiB".
         return failed(
             QCoreApplication::translate("FigureExport", "the printed file came out cut short, with %1 free on its disk")
                 .arg(readableSize(std::max<qint64>(0, file.freeBytes()))));
