@@ -20,6 +20,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QLabel>
 #include <QtTest>
@@ -129,7 +130,8 @@ private slots:
 
     void presentationNotPresent_data();
     void presentationNotPresent();
-    void presentationFoundBesideProgram();
+    void presentationFound_data();
+    void presentationFound();
     void zoomKeysStayWithinBounds_data();
     void zoomKeysStayWithinBounds();
     void zoomScalesPlacesFontsAndPlate_data();
@@ -561,17 +563,43 @@ void TestMainWindow::presentationNotPresent()
     const UserMessage &message = recorder.messages().front();
     QCOMPARE(message.kind, MessageKind::Information);
     QVERIFY2(message.text.contains(DocumentName), qPrintable(message.text));
+    // The folder named is one the user can write in, not the program's.
+    QVERIFY2(message.text.endsWith(u":\n"_s + QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
+             qPrintable(message.text));
     // The main window points to what it has instead: the program's own guide.
     QVERIFY2(message.text.contains(u"is not included with this program. The program's own guide is: press F1.\n\n"_s),
              qPrintable(message.text));
 }
 
-void TestMainWindow::presentationFoundBesideProgram()
+void TestMainWindow::presentationFound_data()
 {
-    ProgramFolder folder;
-    QVERIFY(folder.useWithPlate());
+    QTest::addColumn<QString>("folder");
+
+    QTest::newRow("beside the program") << "program";
+    // An installed program's folder is the package's: a user can put a copy only in a data folder.
+    QTest::newRow("in the user's data folder") << "user";
+    QTest::newRow("in a data folder of the system") << "system";
+}
+
+void TestMainWindow::presentationFound()
+{
+    QFETCH(QString, folder);
+    ProgramFolder program;
+    QVERIFY(program.useWithPlate());
+    QTemporaryDir user;
+    QTemporaryDir system;
+    const auto restore = qScopeGuard([home = qgetenv("XDG_DATA_HOME"), dirs = qgetenv("XDG_DATA_DIRS")] {
+        qputenv("XDG_DATA_HOME", home);
+        qputenv("XDG_DATA_DIRS", dirs);
+    });
+    qputenv("XDG_DATA_HOME", QFile::encodeName(user.path()));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(system.path()));
     MessageRecorder recorder;
-    const QString document = folder.filePath(DocumentName);
+    const QString appFolder = QCoreApplication::applicationName();
+    const QString document = folder == u"program" ? program.filePath(DocumentName)
+                             : folder == u"user"  ? user.filePath(appFolder + u'/' + DocumentName)
+                                                  : system.filePath(appFolder + u'/' + DocumentName);
+    QVERIFY(QDir().mkpath(QFileInfo(document).path()));
     QFile file(document);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();

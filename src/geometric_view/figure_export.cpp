@@ -4,9 +4,13 @@
 #include "form3.h"
 #include "app.h"
 #include "event_procedure.h"
+#include "regular_file.h"
+#include "replacing_file.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -18,7 +22,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QSvgGenerator>
+
+#include <utility>
 
 namespace FigureExport {
 namespace {
@@ -33,6 +40,13 @@ Dialogs &dialogs()
 {
     static Dialogs installed;
     return installed;
+}
+
+// Where the last save went, for the next save dialog of this run.
+QString &lastSaveFolder()
+{
+    static QString folder;
+    return folder;
 }
 
 QSizeF figureSize(const Form3 &view)
@@ -56,6 +70,7 @@ QString askSaveFileName(QWidget *parent)
         return dialogs().saveFileName(parent);
     QFileDialog dialog(parent, QStringLiteral("Save the figure"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDirectory(saveDialogFolder());
     const QStringList filters = {QStringLiteral("PNG picture (*.png)"), QStringLiteral("SVG drawing (*.svg)"),
                                  QStringLiteral("PDF document (*.pdf)")};
     dialog.setNameFilters(filters);
@@ -105,6 +120,36 @@ bool writePdf(const Form3 &view, QIODevice &device)
         return false;
     paintSheet(painter, view, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()));
     return painter.end();
+}
+
+// What the printer wrote ends as a whole PDF does, with the offset of its cross-reference table, and that table is
+// where the offset says. The printer reports no failed write: a full disk leaves a file cut short, or one that lost
+// bytes on the way, and either fails this.
+bool isWholePdf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 64)
+        return false;
+    file.seek(file.size() - 64);
+    const QByteArray tail = file.read(64);
+    const qsizetype start = tail.lastIndexOf("startxref\n");
+    if (start < 0 || !tail.endsWith("\n%%EOF\n"))
+        return false;
+    bool isNumber = false;
+    const qint64 table = tail.mid(start + 10, tail.size() - start - 10 - 7).toLongLong(&isNumber);
+    return isNumber && table > 0 && file.seek(table) && file.read(5) == "xref\n";
+}
+
+// QFileDevice::flush() writes one block of its buffer at a time, and fails without a reason when the disk takes a
+// block only in part: flushed until nothing waits, with one more try at what is left, which says why it cannot go.
+bool flushAll(QSaveFile &file)
+{
+    bool retried = false;
+    while (file.bytesToWrite() > 0) {
+        if (!file.flush() && std::exchange(retried, true))
+            return false;
+    }
+    return file.error() == QFileDevice::NoError;
 }
 
 // Copy in a box that has no selection is the window's: it copies the figure. A box with selected text copies that
@@ -177,15 +222,54 @@ QImage sheetImage(const Form3 &view)
 bool printTo(const Form3 &view, QPrinter &printer)
 {
     printer.setDocName(view.windowTitle());
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        reportFailure(printer.outputFileName().isEmpty()
-                          ? QStringLiteral("The figure could not be printed: the printer did not start.")
-                          : QStringLiteral("The figure could not be printed to \"%1\".").arg(printer.outputFileName()));
+    const QString target = printer.outputFileName();
+    const auto failed = [&](const QString &reason) {
+        //: %1 is the file printed to; %2 is why it failed, such as "No space left on device".
+        reportFailure(QCoreApplication::translate("FigureExport", "The figure could not be printed to \"%1\": %2.")
+                          .arg(target, reason));
+        return false;
+    };
+    enum class Painted { NotStarted, Failed, Done };
+    const auto paint = [&] {
+        QPainter painter;
+        if (!painter.begin(&printer))
+            return Painted::NotStarted;
+        paintSheet(painter, view,
+                   QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+        return painter.end() && printer.printerState() != QPrinter::Error ? Painted::Done : Painted::Failed;
+    };
+    if (target.isEmpty()) {
+        const Painted painted = paint();
+        if (painted == Painted::NotStarted)
+            reportFailure(QStringLiteral("The figure could not be printed: the printer did not start."));
+        else if (painted == Painted::Failed)
+            reportFailure(QCoreApplication::translate(
+                "FigureExport", "The figure could not be printed: the printer reported an error."));
+        return painted == Painted::Done;
+    }
+
+    // A pipe would hold the window until a reader came, a device would be written to: only a regular file, or none.
+    if (const QString refused = refusedSaveTarget(QFile::encodeName(target)); !refused.isEmpty())
+        return failed(refused);
+    ReplacingFile file(target);
+    if (!file.create())
+        return failed(file.errorString());
+    printer.setOutputFileName(file.temporaryName());
+    const Painted painted = paint();
+    printer.setOutputFileName(target);
+    if (painted != Painted::Done) {
+        reportFailure(QStringLiteral("The figure could not be printed to \"%1\".").arg(target));
         return false;
     }
-    paintSheet(painter, view, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
-    return painter.end();
+    if (printer.outputFormat() == QPrinter::PdfFormat && !isWholePdf(file.temporaryName())) {
+        //: %1 is a size in bytes, such as "4 KiB".
+        return failed(
+            QCoreApplication::translate("FigureExport", "the printed file came out cut short, with %1 free on its disk")
+                .arg(readableSize(std::max<qint64>(0, file.freeBytes()))));
+    }
+    if (!file.commit())
+        return failed(file.errorString());
+    return true;
 }
 
 bool saveTo(const Form3 &view, const QString &path)
@@ -197,6 +281,9 @@ bool saveTo(const Form3 &view, const QString &path)
     };
     if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf")
         return failed(QStringLiteral("the name must end in .png, .svg or .pdf"));
+    // QSaveFile renames its file over whatever lies at the name: a device would be replaced, not written to.
+    if (const QString refused = refusedSaveTarget(QFile::encodeName(path)); !refused.isEmpty())
+        return failed(refused);
 
     // Written beside the target under another name and renamed at the end: the target is whole or untouched.
     QSaveFile file(path);
@@ -209,7 +296,9 @@ bool saveTo(const Form3 &view, const QString &path)
         written = writeSvg(view, file);
     else
         written = writePdf(view, file);
-    if (!written || file.error() != QFileDevice::NoError) {
+    // The last bytes of a small file wait in QSaveFile's buffer, and commit() does not report a failure to write
+    // them: flushed and checked here, before anything is renamed.
+    if (!written || !flushAll(file)) {
         const QString reason = file.error() != QFileDevice::NoError
                                    ? file.errorString()
                                    : QStringLiteral("the drawing could not be written");
@@ -218,7 +307,16 @@ bool saveTo(const Form3 &view, const QString &path)
     }
     if (!file.commit())
         return failed(file.errorString());
+    lastSaveFolder() = QFileInfo(path).absolutePath();
     return true;
+}
+
+QString saveDialogFolder()
+{
+    if (!lastSaveFolder().isEmpty())
+        return lastSaveFolder();
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
 }
 
 void copyToClipboard(const Form3 &view)
@@ -232,6 +330,7 @@ void copyToClipboard(const Form3 &view)
 void setDialogs(Dialogs replacement)
 {
     dialogs() = std::move(replacement);
+    lastSaveFolder().clear();
 }
 
 void addActions(Form3 &view)

@@ -25,16 +25,21 @@ void paintSheet(QPainter &painter, const Form3 &view, const QRectF &area);
 // The same on white, twice the window's size.
 QImage sheetImage(const Form3 &view);
 
-// Each of these tells the user what went wrong and returns false when it fails.
+// Each of these tells the user what went wrong and returns false when it fails. A file printed or saved to appears
+// whole or not at all, and a file it replaces stays whole until then; a name that is, or leads to, anything but a
+// regular file (a device, a named pipe, a folder) is refused before anything is opened.
 bool printTo(const Form3 &view, QPrinter &printer);
-// The format follows the name's extension: .png, .svg or .pdf. The file appears whole or not at all.
+// The format follows the name's extension: .png, .svg or .pdf.
 bool saveTo(const Form3 &view, const QString &path);
+// Where the save dialog opens: the user's pictures folder (or home) at first, then the folder of the last save.
+QString saveDialogFolder();
 void copyToClipboard(const Form3 &view);
 
 // The window's keys and its context menu: print, save, copy and clear the figures, then the window's zoom.
 void addActions(Form3 &view);
 
-// The dialogs the keys open. Tests answer them instead; an empty function restores the real dialog.
+// The dialogs the keys open. Tests answer them instead; an empty function restores the real dialog. Either way the
+// next save dialog opens in the pictures folder again.
 struct Dialogs {
     std::function<QString(QWidget *parent)> saveFileName = {}; // empty when cancelled
     std::function<bool(QWidget *parent, QPrinter &printer)> print = {}; // false when cancelled

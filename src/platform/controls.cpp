@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -152,18 +153,25 @@ PresentationBox::PresentationBox(const QString &objectClass, const QString &sour
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setFocusPolicy(Qt::StrongFocus);
     setToolTip(tr("Linked presentation (%1):\n%2\nThe presentation is not included with this program. "
-                  "Double-click to open it if you have a copy beside the program.")
-                   .arg(m_objectClass, m_sourcePath));
+                  "Double-click to open it if you have a copy in your data folder:\n%3")
+                   .arg(m_objectClass, m_sourcePath, userDocumentFolder()));
+}
+
+QString PresentationBox::userDocumentFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
 QString PresentationBox::findDocument() const
 {
-    // Only beside the program, by its file name: the design's path is a Windows path, which read here would name a
-    // file of that odd name in whatever folder the program was started from.
-    const QString besideProgram = App::Path() + u'/' + documentFileName(m_sourcePath);
+    // Only by its file name: the design's path is a Windows path, which read here would name a file of that odd name
+    // in whatever folder the program was started from. The program's own folder is the package's, which a user
+    // cannot write; the data folders are where a user, or a site, can put a copy.
+    const QString name = documentFileName(m_sourcePath);
+    const QString besideProgram = App::Path() + u'/' + name;
     if (QFileInfo(besideProgram).isFile())
         return besideProgram;
-    return {};
+    return QStandardPaths::locate(QStandardPaths::AppDataLocation, name);
 }
 
 void PresentationBox::openDocument()
@@ -175,7 +183,7 @@ void PresentationBox::openDocument()
         if (!m_alternative.isEmpty())
             text += u' ' + m_alternative;
         text += QStringLiteral("\n\n")
-                + tr("To view the presentation, put a copy of the file beside the program:\n%1").arg(App::Path());
+                + tr("To view the presentation, put a copy of the file in this folder:\n%1").arg(userDocumentFolder());
         showUserMessage({MessageKind::Information, tr("Presentation not present"), text});
         return;
     }

@@ -59,8 +59,11 @@ public:
     const QString &sourcePath() const { return m_sourcePath; }
     // What the user may read instead when the document is not there, told with that news; set by the window.
     void setAlternative(const QString &text) { m_alternative = text; }
-    // A file of the linked document's name beside the program, or nothing.
+    // A file of the linked document's name beside the program or in the user's or the system's data folders for the
+    // program, or nothing.
     QString findDocument() const;
+    // The data folder of the user's own, where a copy of the document can go; it may not exist yet.
+    static QString userDocumentFolder();
     // Opens the document, or tells the user that it is not present.
     void openDocument();
 

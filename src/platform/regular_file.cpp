@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "regular_file.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -115,16 +121,30 @@ RegularFile readRegularFile(const QByteArray &nativeName, qint64 maxBytes)
     return result;
 }
 
+QString refusedSaveTarget(const QByteArray &nativeName)
+{
+    struct stat status;
+    // Nothing there, a link to nothing, or a folder that cannot be reached: the save itself creates the file or
+    // reports why it cannot.
+    if (::stat(nativeName.constData(), &status) != 0 || S_ISREG(status.st_mode))
+        return {};
+    struct stat link;
+    if (::lstat(nativeName.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        char target[PATH_MAX];
+        if (::realpath(nativeName.constData(), target)) {
+            //: %1 is where a link leads, such as /dev/full; %2 says what it is, such as "a device".
+            return QCoreApplication::translate("RegularFile", "the name leads to %1, %2, not a regular file")
+                .arg(QFile::decodeName(target), kindOf(status.st_mode));
+        }
+    }
+    return kindOf(status.st_mode) + QStringLiteral(", not a regular file");
+}
+
 QString readableSize(qint64 bytes)
 {
-    static constexpr const char *units[] = {"KiB", "MiB", "GiB", "TiB"};
-    if (bytes < 1024)
-        return QStringLiteral("%1 bytes").arg(bytes);
-    double value = double(bytes);
-    int unit = -1;
-    while (value >= 1024 && unit < 3) {
-        value /= 1024;
-        ++unit;
-    }
-    return QStringLiteral("%1 %2").arg(QString::number(value, 'g', value < 10 ? 2 : 3), QLatin1String(units[unit]));
+    // A whole number of its unit without decimals, "64 MiB"; any other to a tenth, "12.5 MiB".
+    qint64 unit = 1;
+    while (unit < (qint64(1) << 40) && bytes / unit >= 1024)
+        unit *= 1024;
+    return QLocale().formattedDataSize(bytes, bytes % unit == 0 ? 0 : 1);
 }

@@ -20,5 +20,10 @@ RegularFile readRegularFile(const QByteArray &nativeName, qint64 maxBytes);
 // Only checks: opens, looks at the descriptor, reads nothing. For a file that another part (Qt) reads afterwards.
 RegularFile checkRegularFile(const QByteArray &nativeName, qint64 maxBytes);
 
-// "12.5 MiB", "3 GiB", "640 bytes": a size for the user to read.
+// Whether a file may be saved under the name: what lies there, after links, must be a regular file or nothing. A
+// device or a named pipe would be replaced by the saved file, or block the save; a link to the user's own regular
+// file is written through. Returns why it may not, as a phrase for a message, or nothing. Opens nothing.
+QString refusedSaveTarget(const QByteArray &nativeName);
+
+// "12.5 MiB", "3 GiB", "640 bytes": a size for the user to read, in the user's language.
 QString readableSize(qint64 bytes);
