@@ -11,6 +11,7 @@ struct Registry {
     std::vector<std::pair<std::type_index, Form *>> loaded; // in the order they were loaded
     std::optional<std::type_index> startup;
     std::function<void()> onNoFormLoaded;
+    std::function<void(Form &)> onFormCreated;
 };
 
 Registry &registry()
@@ -33,6 +34,8 @@ Form *Forms::find(std::type_index type)
 void Forms::add(std::type_index type, Form *form)
 {
     registry().loaded.emplace_back(type, form);
+    if (registry().onFormCreated)
+        registry().onFormCreated(*form);
 }
 
 void Forms::setStartupForm(std::type_index type)
@@ -43,6 +46,11 @@ void Forms::setStartupForm(std::type_index type)
 void Forms::setOnNoFormLoaded(std::function<void()> action)
 {
     registry().onNoFormLoaded = std::move(action);
+}
+
+void Forms::setOnFormCreated(std::function<void(Form &)> action)
+{
+    registry().onFormCreated = std::move(action);
 }
 
 std::vector<Form *> Forms::loaded()

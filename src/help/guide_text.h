@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QTextBrowser>
+
+#include <vector>
+
+// The guide's text: read with a caret from the keyboard, line by line, its links reached with Tab and followed with
+// Return, each picture's text alternative written below it in words.
+class GuideText : public QTextBrowser
+{
+    Q_OBJECT
+
+public:
+    // The guide's page; its pictures are found in the folder beside it.
+    GuideText(const QString &html, const QString &folder, QWidget *parent = nullptr);
+
+    struct Section {
+        QString heading;
+        int position; // where the heading starts in the document
+    };
+    std::vector<Section> sections() const;
+    // Puts the caret on the section's heading and the heading at the top of the text, as far as the text goes.
+    void showSection(int position);
+};
