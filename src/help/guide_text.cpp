@@ -2,6 +2,7 @@
 #include "guide_text.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -67,10 +68,85 @@ GuideText::GuideText(const QString &html, const QString &folder, QWidget *parent
 
     // A link is followed by moving the caret to where it leads, so that a screen reader reads on from there.
     setOpenLinks(false);
-    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) {
-        if (const int position = anchorPosition(*document(), link.fragment()); position >= 0)
-            showSection(position);
-    });
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) { follow(link.toString()); });
+}
+
+void GuideText::follow(const QString &href)
+{
+    if (const int position = anchorPosition(*document(), QUrl(href).fragment()); position >= 0)
+        showSection(position);
+}
+
+std::vector<GuideText::Link> GuideText::links() const
+{
+    std::vector<Link> found;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QString href = fragment.charFormat().anchorHref();
+            if (href.isEmpty())
+                continue;
+            const int end = fragment.position() + fragment.length();
+            // A link in two styles is two fragments, one link.
+            if (!found.empty() && found.back().end == fragment.position() && found.back().href == href)
+                found.back().end = end;
+            else
+                found.push_back({fragment.position(), end, href});
+        }
+    }
+    return found;
+}
+
+const GuideText::Link *GuideText::selectedLink(const std::vector<Link> &all) const
+{
+    const QTextCursor cursor = textCursor();
+    for (const Link &link : all) {
+        if (link.start == cursor.selectionStart() && link.end == cursor.selectionEnd())
+            return &link;
+    }
+    return nullptr;
+}
+
+// Qt's own link focus starts from the top or the bottom of the page each time; here it starts from the caret, where
+// the reader is.
+bool GuideText::focusNextPrevChild(bool next)
+{
+    const std::vector<Link> all = links();
+    const QTextCursor cursor = textCursor();
+    const Link *chosen = nullptr;
+    if (next) {
+        const auto after =
+            std::find_if(all.begin(), all.end(), [&](const Link &link) { return link.start >= cursor.selectionEnd(); });
+        chosen = after == all.end() ? nullptr : &*after;
+    } else {
+        const auto before = std::find_if(all.rbegin(), all.rend(),
+                                         [&](const Link &link) { return link.end <= cursor.selectionStart(); });
+        chosen = before == all.rend() ? nullptr : &*before;
+    }
+    if (!chosen) {
+        QTextCursor caret = cursor;
+        caret.clearSelection();
+        setTextCursor(caret);
+        return QTextEdit::focusNextPrevChild(next);
+    }
+    QTextCursor selection(document());
+    selection.setPosition(chosen->start);
+    selection.setPosition(chosen->end, QTextCursor::KeepAnchor);
+    setTextCursor(selection);
+    ensureCursorVisible();
+    return true;
+}
+
+void GuideText::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        const std::vector<Link> all = links();
+        if (const Link *link = selectedLink(all)) {
+            follow(link->href);
+            return;
+        }
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 std::vector<GuideText::Section> GuideText::sections() const

@@ -22,4 +22,21 @@ public:
     std::vector<Section> sections() const;
     // Puts the caret on the section's heading and the heading at the top of the text, as far as the text goes.
     void showSection(int position);
+
+protected:
+    // Tab and Shift+Tab go to the next or the previous link from the caret; past the last or the first, on to the
+    // contents.
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    struct Link {
+        int start;
+        int end;
+        QString href;
+    };
+    std::vector<Link> links() const;
+    // The link that the selection covers exactly, if any.
+    const Link *selectedLink(const std::vector<Link> &all) const;
+    void follow(const QString &href);
 };
