@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "regular_file.h"
 
+#include <QLocale>
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -117,14 +119,11 @@ RegularFile readRegularFile(const QByteArray &nativeName, qint64 maxBytes)
 
 QString readableSize(qint64 bytes)
 {
-    static constexpr const char *units[] = {"KiB", "MiB", "GiB", "TiB"};
-    if (bytes < 1024)
-        return QStringLiteral("%1 bytes").arg(bytes);
+    // Two figures below 10 of a unit and three above, as "12.5 MiB" or "3 GiB": a tenth below 100, never a tenth
+    // that is 0.
     double value = double(bytes);
-    int unit = -1;
-    while (value >= 1024 && unit < 3) {
+    while (value >= 1024)
         value /= 1024;
-        ++unit;
-    }
-    return QStringLiteral("%1 %2").arg(QString::number(value, 'g', value < 10 ? 2 : 3), QLatin1String(units[unit]));
+    const bool tenths = value < 100 && QString::number(value, 'f', 1).back() != u'0';
+    return QLocale().formattedDataSize(bytes, tenths ? 1 : 0, QLocale::DataSizeIecFormat);
 }
