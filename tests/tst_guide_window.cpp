@@ -11,7 +11,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include <QTextEdit>
 
 using namespace Qt::StringLiterals;
 
@@ -89,7 +89,7 @@ void TestGuideWindow::tabGoesBothWays()
     QFETCH(Qt::Key, key);
     QVERIFY(openGuide());
     QWidget *contents = Help::guideContents();
-    QTextBrowser *text = Help::guideText();
+    QTextEdit *text = Help::guideText();
     QWidget *from = fromText ? static_cast<QWidget *>(text) : contents;
     from->setFocus(Qt::OtherFocusReason);
     text->moveCursor(key == Qt::Key_Tab ? QTextCursor::End : QTextCursor::Start);
@@ -101,7 +101,7 @@ void TestGuideWindow::tabGoesBothWays()
 void TestGuideWindow::linkMovesTheCaret()
 {
     QVERIFY(openGuide());
-    QTextBrowser *text = Help::guideText();
+    QTextEdit *text = Help::guideText();
     text->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(text, Qt::Key_Tab); // the first link: the three quantities
     QCOMPARE(text->textCursor().selectedText(), u"the three quantities"_s);

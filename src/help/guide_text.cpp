@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "guide_text.h"
 
+#include "accessibility.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QFile>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -55,26 +59,51 @@ int anchorPosition(const QTextDocument &document, const QString &name)
 
 } // namespace
 
-GuideText::GuideText(const QString &html, const QString &folder, QWidget *parent) : QTextBrowser(parent)
+GuideText::GuideText(const QString &html, const QString &folder, QWidget *parent) : QTextEdit(parent), m_folder(folder)
 {
     setObjectName(QStringLiteral("guideText"));
-    // Pictures are found beside the page; no link leaves the guide.
-    setSearchPaths({folder});
-    setOpenExternalLinks(false);
+    setReadOnly(true);
     // A caret that the arrow keys move through the text, where a screen reader reads each line it reaches.
     setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     setHtml(html);
     showTextAlternatives(*document());
-
-    // A link is followed by moving the caret to where it leads, so that a screen reader reads on from there.
-    setOpenLinks(false);
-    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) { follow(link.toString()); });
 }
 
+// Pictures are found beside the page, and nothing elsewhere.
+QVariant GuideText::loadResource(int type, const QUrl &name)
+{
+    if (type != QTextDocument::ImageResource || name.isRelative() == false)
+        return {};
+    QFile file(m_folder + u'/' + name.path());
+    return file.open(QIODevice::ReadOnly) ? QVariant(file.readAll()) : QVariant();
+}
+
+// A link is followed by moving the caret to where it leads, so that a screen reader reads on from there; no link
+// leaves the guide.
 void GuideText::follow(const QString &href)
 {
-    if (const int position = anchorPosition(*document(), QUrl(href).fragment()); position >= 0)
-        showSection(position);
+    const int position = anchorPosition(*document(), QUrl(href).fragment());
+    if (position < 0)
+        return;
+    showSection(position);
+    // A screen reader reads a caret that a key moved line by line, but says nothing of one that a link moved: it is
+    // told where the link went.
+    Accessibility::announce(*this, document()->findBlock(position).text().trimmed());
+}
+
+void GuideText::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QString href = anchorAt(event->position().toPoint());
+    const bool click = event->button() == Qt::LeftButton && !textCursor().hasSelection();
+    QTextEdit::mouseReleaseEvent(event);
+    if (click && !href.isEmpty())
+        follow(href);
+}
+
+void GuideText::mouseMoveEvent(QMouseEvent *event)
+{
+    QTextEdit::mouseMoveEvent(event);
+    viewport()->setCursor(anchorAt(event->position().toPoint()).isEmpty() ? Qt::IBeamCursor : Qt::PointingHandCursor);
 }
 
 std::vector<GuideText::Link> GuideText::links() const
@@ -107,8 +136,8 @@ const GuideText::Link *GuideText::selectedLink(const std::vector<Link> &all) con
     return nullptr;
 }
 
-// Qt's own link focus starts from the top or the bottom of the page each time; here it starts from the caret, where
-// the reader is.
+// A browser's link focus starts from the top or the bottom of the page each time; here it starts from the caret,
+// where the reader is.
 bool GuideText::focusNextPrevChild(bool next)
 {
     const std::vector<Link> all = links();
@@ -146,7 +175,7 @@ void GuideText::keyPressEvent(QKeyEvent *event)
             return;
         }
     }
-    QTextBrowser::keyPressEvent(event);
+    QTextEdit::keyPressEvent(event);
 }
 
 std::vector<GuideText::Section> GuideText::sections() const

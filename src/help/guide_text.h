@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QTextBrowser>
+#include <QTextEdit>
 
 #include <vector>
 
 // The guide's text: read with a caret from the keyboard, line by line, its links reached with Tab and followed with
-// Return, each picture's text alternative written below it in words.
-class GuideText : public QTextBrowser
+// Return or a click, each picture's text alternative written below it in words. A read-only QTextEdit rather than a
+// QTextBrowser, which Qt shows to a screen reader as a label, where no screen reader follows the caret.
+class GuideText : public QTextEdit
 {
     Q_OBJECT
 
@@ -28,6 +29,9 @@ protected:
     // contents.
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    QVariant loadResource(int type, const QUrl &name) override;
 
 private:
     struct Link {
@@ -39,4 +43,6 @@ private:
     // The link that the selection covers exactly, if any.
     const Link *selectedLink(const std::vector<Link> &all) const;
     void follow(const QString &href);
+
+    QString m_folder;
 };

@@ -109,7 +109,7 @@ QWidget *helpWindow()
     return window();
 }
 
-QTextBrowser *guideText()
+QTextEdit *guideText()
 {
     return window() ? window()->text() : nullptr;
 }

@@ -4,7 +4,7 @@
 #include <QString>
 
 class QListWidget;
-class QTextBrowser;
+class QTextEdit;
 class QWidget;
 
 // The program's guide, built into it as a resource and shown in one Help window. Nothing of it is made before the
@@ -23,7 +23,7 @@ void installHelpKey();
 void showHelpWindow(const QWidget *opener = nullptr);
 // The Help window once made, else nullptr: the list of the guide's sections beside the guide's text.
 QWidget *helpWindow();
-QTextBrowser *guideText();
+QTextEdit *guideText();
 QListWidget *guideContents();
 void closeHelpWindow();
 
