@@ -3,72 +3,80 @@
 
 #include "regular_file.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <string>
-#include <string_view>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr std::string_view programName = "astrolabe-simulator";
+const char *const programName = "astrolabe-simulator";
 
-constexpr std::string_view usage =
-    "Usage: astrolabe-simulator [--help] [--version] [Qt options]\n"
-    "\n"
-    "Dorlasco's astrolabe simulator: find the position of the Sun, the position of the Moon or the\n"
-    "phase of the Moon from the other two on an ancient astrolabe plate, read the solar hour, and\n"
-    "see the solution drawn on a circle. Press F1 in the program for its guide.\n"
-    "\n"
-    "Options:\n"
-    "  -h, --help     show this help and exit\n"
-    "  -v, --version  show the version and exit\n"
-    "\n"
-    "Qt's own options, such as -platform offscreen or -style fusion, are passed on to Qt.\n"
-    "See astrolabe-simulator(1).\n";
+QString usage()
+{
+    //: The text of --help. The options' names and "astrolabe-simulator(1)" stay as they are.
+    return QCoreApplication::translate(
+        "CommandLine", "Usage: astrolabe-simulator [--help] [--version] [Qt options]\n"
+                       "\n"
+                       "Dorlasco's astrolabe simulator: find the position of the Sun, the position of the Moon or the\n"
+                       "phase of the Moon from the other two on an ancient astrolabe plate, read the solar hour, and\n"
+                       "see the solution drawn on a circle. Press F1 in the program for its guide.\n"
+                       "\n"
+                       "Options:\n"
+                       "  -h, --help     show this help and exit\n"
+                       "  -v, --version  show the version and exit\n"
+                       "\n"
+                       "Qt's own options, such as -platform offscreen or -style fusion, are passed on to Qt.\n"
+                       "See astrolabe-simulator(1).\n");
+}
 
-// QGuiApplication, QApplication and the X11 platform take these, each followed by a value.
-constexpr std::string_view qtOptionsWithValue[] = {
+// The options that QGuiApplication, QApplication and the X11 platform take. They are known here, before Qt starts,
+// because a wrong command line is refused with its own message and status even where no display can be opened,
+// and Qt would take "-platform" without its value in silence. The parser only learns their shape; Qt reads them.
+const char *const qtOptionsWithValue[] = {
     "platform",        "platformpluginpath", "platformtheme", "plugin",
     "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
     "display",         "geometry",           "name",          "title",
-    "style",           "stylesheet",
+    "style",           "stylesheet",         "qmljsdebugger",
 };
-// These also come as -style=fusion.
-constexpr std::string_view qtOptionsWithAttachedValue[] = {"style", "stylesheet", "qmljsdebugger"};
-constexpr std::string_view qtOptionsAlone[] = {
+const char *const qtOptionsAlone[] = {
     "reverse", "widgetcount", "nograb", "dograb", "sync", "visual", "cmap", "testability",
 };
+// Qt reads these also as -style=fusion; any other option with "=" is not Qt's.
+const QStringList qtOptionsWithAttachedValue = {u"style"_s, u"stylesheet"_s, u"qmljsdebugger"_s};
 
-template <std::size_t N>
-bool contains(const std::string_view (&names)[N], std::string_view name)
+void writeError(const QString &line)
 {
-    for (std::string_view candidate : names) {
-        if (candidate == name)
-            return true;
-    }
-    return false;
+    std::fputs(line.toLocal8Bit().constData(), stderr);
 }
 
-int refuse(const char *what, std::string_view argument)
+int refuse(const QString &line)
 {
-    std::fprintf(stderr, "%.*s: %s '%.*s'\n", int(programName.size()), programName.data(), what, int(argument.size()),
-                 argument.data());
-    std::fwrite(usage.data(), 1, usage.size(), stderr);
+    writeError(QStringLiteral("%1: %2\n").arg(QLatin1String(programName), line));
+    writeError(usage());
     return 2;
 }
 
 // Writes the text to standard output; a full disc or a closed pipe is said on standard error, as GNU tools do.
-int writeOut(std::string_view text)
+int writeOut(const QString &text)
 {
+    const QByteArray bytes = text.toLocal8Bit();
     errno = 0;
-    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
     const bool flushed = std::fflush(stdout) == 0;
     if (written && flushed)
         return 0;
     const int error = errno;
-    std::fprintf(stderr, "%.*s: write error%s%s\n", int(programName.size()), programName.data(), error ? ": " : "",
-                 error ? std::strerror(error) : "");
+    const QString reason = QString::fromLocal8Bit(std::strerror(error));
+    writeError(QStringLiteral("%1: %2\n")
+                   .arg(QLatin1String(programName),
+                        error ? QCoreApplication::translate("CommandLine", "write error: %1").arg(reason)
+                              : QCoreApplication::translate("CommandLine", "write error")));
     return 1;
 }
 
@@ -76,52 +84,81 @@ int writeOut(std::string_view text)
 // all memory. Only a regular file of reasonable size reaches Qt.
 constexpr qint64 MaxStyleSheetBytes = 1024 * 1024;
 
-std::optional<int> refuseStyleSheet(std::string_view path)
+std::optional<int> refuseStyleSheet(const QString &path)
 {
-    const RegularFile file = checkRegularFile(QByteArray(path.data(), qsizetype(path.size())), MaxStyleSheetBytes);
+    const RegularFile file = checkRegularFile(path.toLocal8Bit(), MaxStyleSheetBytes);
     if (file.problem == RegularFile::None)
         return std::nullopt;
-    std::fprintf(stderr, "%.*s: cannot use the style sheet '%.*s': %s\n", int(programName.size()), programName.data(),
-                 int(path.size()), path.data(), file.reason.toLocal8Bit().constData());
+    writeError(QStringLiteral("%1: %2\n")
+                   .arg(QLatin1String(programName),
+                        QCoreApplication::translate("CommandLine", "cannot use the style sheet '%1': %2")
+                            .arg(path, file.reason)));
     return 2;
+}
+
+// The option an argument names, as the parser sees it: "-style=fusion" and "--style" name "style".
+QString optionName(const QString &argument)
+{
+    const QString name = argument.mid(argument.startsWith(u"--") ? 2 : 1);
+    return name.left(name.indexOf(u'='));
 }
 
 } // namespace
 
 std::optional<int> handleCommandLine(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "-h" || argument == "--help")
-            return writeOut(usage);
-        if (argument == "-v" || argument == "--version")
-            return writeOut(std::string(programName) + ' ' + ASTROLABE_VERSION + '\n');
-    }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
 
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument.size() < 2 || argument[0] != '-')
-            return refuse("unexpected argument", argument);
-        // Qt reads --platform as -platform.
-        const std::string_view name = argument.substr(argument.starts_with("--") ? 2 : 1);
-        if (const auto equals = name.find('='); equals != std::string_view::npos) {
-            if (!contains(qtOptionsWithAttachedValue, name.substr(0, equals)))
-                return refuse("unknown option", argument);
-            if (name.substr(0, equals) == "stylesheet")
-                if (const auto status = refuseStyleSheet(name.substr(equals + 1)))
-                    return status;
-            continue;
+    QCommandLineParser parser;
+    // Qt's options are written with one dash: -style is one option, not -s -t -y -l -e.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
+    const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const char *name : qtOptionsWithValue)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), u"value"_s));
+    for (const char *name : qtOptionsAlone)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+    const bool parsed = parser.parse(arguments);
+
+    // Asked for anywhere, even beside a wrong option, the usage and the version win.
+    if (parser.isSet(help))
+        return writeOut(usage());
+    if (parser.isSet(version))
+        return writeOut(QStringLiteral("%1 %2\n").arg(QLatin1String(programName), QStringLiteral(ASTROLABE_VERSION)));
+
+    const QStringList options = arguments.mid(1);
+    const auto named = [&options](const QString &name) {
+        for (const QString &argument : options) {
+            if (argument.startsWith(u'-') && optionName(argument) == name)
+                return argument;
         }
-        if (contains(qtOptionsAlone, name))
-            continue;
-        if (!contains(qtOptionsWithValue, name))
-            return refuse("unknown option", argument);
-        if (i + 1 == argc)
-            return refuse("missing value for option", argument);
-        ++i;
-        if (name == "stylesheet")
-            if (const auto status = refuseStyleSheet(argv[i]))
-                return status;
+        return name;
+    };
+    if (!parser.unknownOptionNames().isEmpty())
+        return refuse(QCoreApplication::translate("CommandLine", "unknown option '%1'")
+                          .arg(named(parser.unknownOptionNames().constFirst())));
+    for (const QString &argument : options) {
+        if (argument.startsWith(u'-') && argument.contains(u'=')
+            && !qtOptionsWithAttachedValue.contains(optionName(argument)))
+            return refuse(QCoreApplication::translate("CommandLine", "unknown option '%1'").arg(argument));
+    }
+    // The parser's only other complaint: the last option wants a value that is not there.
+    if (!parsed)
+        return refuse(
+            QCoreApplication::translate("CommandLine", "missing value for option '%1'").arg(options.constLast()));
+    // "--" ends a GNU command line, but Qt would pass the options after it on to the windows' styles all the same.
+    if (options.contains(u"--"_s))
+        return refuse(QCoreApplication::translate("CommandLine", "unknown option '%1'").arg(u"--"_s));
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                          .arg(parser.positionalArguments().constFirst()));
+    for (const QString &path : parser.values(u"stylesheet"_s)) {
+        if (const auto status = refuseStyleSheet(path))
+            return status;
     }
     return std::nullopt;
 }

@@ -16,7 +16,7 @@
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include <QTextEdit>
 
 #include <algorithm>
 #include <unistd.h>
@@ -101,7 +101,7 @@ int helpWindowCount()
     return count;
 }
 
-QString firstHeading(const QTextBrowser &browser)
+QString firstHeading(const QTextEdit &browser)
 {
     for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next()) {
         if (block.blockFormat().headingLevel() == 1)
@@ -391,7 +391,7 @@ void TestCommandLineAndHelp::guideKeys()
 void TestCommandLineAndHelp::picturesAreDescribedInWords()
 {
     QTest::keyClick(&openWindow(u"Form1"), Qt::Key_F1);
-    QTextBrowser *help = Help::guideText();
+    QTextEdit *help = Help::guideText();
     QVERIFY(help);
     const QString text = help->document()->toPlainText();
     for (const char *words :
@@ -420,7 +420,7 @@ void TestCommandLineAndHelp::contentsReachEachSection()
     QTest::keyClick(&openWindow(u"Form1"), Qt::Key_F1);
     QWidget *help = Help::helpWindow();
     QListWidget *contents = Help::guideContents();
-    QTextBrowser *text = Help::guideText();
+    QTextEdit *text = Help::guideText();
     QVERIFY(help && contents && text);
     help->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(help));

@@ -4,7 +4,7 @@
 #include <QString>
 
 class QListWidget;
-class QTextBrowser;
+class QTextEdit;
 class QWidget;
 
 // The program's guide, built into it as a resource and shown in one Help window. Nothing of it is made before the
@@ -16,12 +16,14 @@ QString guidePath();
 // Tests point the guide elsewhere; an empty path restores the built-in one.
 void setGuidePathForTesting(const QString &path);
 
-// F1 in any window of the program opens the Help window, or brings it to the front.
+// F1 in each window of the program, those loaded and those loaded later, opens the Help window or brings it to the
+// front.
 void installHelpKey();
-void showHelpWindow();
+// Opens the Help window beside the window it is asked from, the active window when none is given.
+void showHelpWindow(const QWidget *opener = nullptr);
 // The Help window once made, else nullptr: the list of the guide's sections beside the guide's text.
 QWidget *helpWindow();
-QTextBrowser *guideText();
+QTextEdit *guideText();
 QListWidget *guideContents();
 void closeHelpWindow();
 

@@ -20,15 +20,18 @@ QString &pathOverride()
     return path;
 }
 
-// The executable's folder as the file system names it. The name need not be UTF-8, and a QString would not carry
-// other bytes back to the same file.
+// The executable's folder as the file system names it, read once the application exists.
 const QByteArray &programFolderBytes()
 {
     static const QByteArray folder = [] {
+        if (const QString named = QCoreApplication::applicationDirPath(); !named.isEmpty())
+            return QFile::encodeName(named);
+        // Qt names the folder by a QString and gives none for a name that is not UTF-8 (a Latin-1 "\xE9"): the
+        // bytes of that name come from the executable's link then.
         char buffer[PATH_MAX];
         const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer);
         if (length <= 0 || length >= ssize_t(sizeof buffer))
-            return QFile::encodeName(QCoreApplication::applicationDirPath());
+            return QByteArray();
         const QByteArray executable(buffer, length);
         return executable.left(std::max<qsizetype>(executable.lastIndexOf('/'), 1));
     }();

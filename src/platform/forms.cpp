@@ -20,6 +20,7 @@ struct Registry {
     std::vector<std::pair<std::type_index, Form *>> loaded; // in the order they were loaded
     std::optional<std::type_index> startup;
     std::function<void()> onNoFormLoaded;
+    std::function<void(Form &)> onFormCreated;
 };
 
 Registry &registry()
@@ -45,6 +46,8 @@ Form &Forms::load(std::type_index type, Factory make)
         return *form;
     Form *form = make();
     registry().loaded.emplace_back(type, form);
+    if (registry().onFormCreated)
+        registry().onFormCreated(*form);
     form->runFormLoad();
     return *form;
 }
@@ -89,6 +92,11 @@ void Forms::setStartupForm(std::type_index type)
 void Forms::setOnNoFormLoaded(std::function<void()> action)
 {
     registry().onNoFormLoaded = std::move(action);
+}
+
+void Forms::setOnFormCreated(std::function<void(Form &)> action)
+{
+    registry().onFormCreated = std::move(action);
 }
 
 std::vector<Form *> Forms::loaded()

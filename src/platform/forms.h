@@ -62,6 +62,8 @@ public:
 
     // Runs when the last window has been unloaded: the program ends.
     static void setOnNoFormLoaded(std::function<void()> action);
+    // Runs for each window as it is created, before its Form_Load: the layers above add what every window has.
+    static void setOnFormCreated(std::function<void(Form &)> action);
 
 private:
     using Factory = Form *(*)();

@@ -6,6 +6,8 @@
 #include <QEvent>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr char firstSizeProperty[] = "astrolabeFirstSize";
@@ -64,6 +66,33 @@ QSize windowBound(QSize firstSize)
 {
     const QSize desktop = largestDesktop();
     return desktop.isEmpty() ? QSize() : desktop.expandedTo(firstSize);
+}
+
+static QMargins frameMargins(const QWidget &window)
+{
+    const QRect inside = window.geometry();
+    const QRect frame = window.frameGeometry();
+    return {inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+            frame.bottom() - inside.bottom()};
+}
+
+void fitOnScreen(QWidget &window, QSize wanted, const QWidget *beside)
+{
+    const QScreen *screen = beside ? beside->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    // Until a window is first shown its frame is not known; the window beside it has the frame it will have.
+    QMargins frame = frameMargins(window);
+    if (frame.isNull() && beside)
+        frame = frameMargins(*beside->window());
+    const QSize size = wanted.boundedTo(room.size().shrunkBy(frame)).expandedTo(window.minimumSize());
+    window.resize(size);
+    QRect framed(QPoint(), size.grownBy(frame));
+    framed.moveCenter(room.center());
+    // A window larger than the screen even at its smallest shows its upper-left corner, with the title bar.
+    framed.moveTopLeft(QPoint(std::max(framed.left(), room.left()), std::max(framed.top(), room.top())));
+    window.move(framed.topLeft());
 }
 
 void holdToDesktopOnly(QWidget &window)

@@ -236,8 +236,10 @@ def tree_test(session, program):
     sections = [item.name for item in contents]
     check(len(sections) == 11 and sections[0] == "The three quantities"
           and sections[-1] == "When something goes wrong", f"the guide's sections: {sections}")
-    # The guide's text, read-only, is a label with the text interface; the pictures' text alternatives are words in it.
-    text = pyatspi.findDescendant(guide, lambda o: o.getRoleName() == "label")
+    # The guide's text is a read-only text, where a screen reader follows the caret; the pictures' text alternatives
+    # are words in it.
+    text = pyatspi.findDescendant(guide, lambda o: o.getRoleName() == "text"
+                                  and o.getState().contains(pyatspi.STATE_READ_ONLY))
     whole = text.queryText().getText(0, -1) if text else ""
     for words in ("Picture: The main window after solving for the phase.",
                   "Picture: The drawing window with the Moon's line, the Sun's line and the ring."):
@@ -279,6 +281,13 @@ ORCA_STEPS = (
     ("See geometrical solution", ["Tab", "space"], "Form3a"),
     ("Moon's line, three Tabs into the drawing window", ["Tab", "Tab", "Tab", "space"],
      "Drawn: the Moon's line at 325 degrees, green"),
+    # The guide, read from the keyboard: its first section chosen in the contents, then its text line by line, the
+    # next link from there, and where that link leads.
+    ("F1 opens the guide", ["F1"], f"Guide to {MAIN_TITLE}"),
+    ("Down in the contents", ["Down"], "Reading the plate"),
+    ("Return into the text, then Down to the next line", ["Return", "Down"], "The picture in the main window is"),
+    ("Tab to the next link", ["Tab"], "above"),
+    ("Return on the link", ["Return"], "The drawing window"),
 )
 
 
