@@ -227,7 +227,7 @@ void TestAccessibility::rolesAndActions()
     if (control == u"Picture1") {
         QSignalSpy clicked(widget, SIGNAL(clicked()));
         actions->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(clicked.size(), 1);
+        QTRY_COMPARE(clicked.size(), 1); // a press is shown for a moment before the click
     }
 }
 

@@ -13,26 +13,6 @@ namespace {
 // The description a control had before any announcement: the one its design gave it.
 constexpr const char *OwnDescription = "astrolabeOwnDescription";
 
-// A box that does something when pressed, to a screen reader a button with a press action.
-class PressableBox : public QAccessibleWidget
-{
-public:
-    using QAccessibleWidget::QAccessibleWidget;
-
-    QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
-    void doAction(const QString &action) override
-    {
-        if (action != pressAction()) {
-            QAccessibleWidget::doAction(action);
-            return;
-        }
-        if (auto *picture = qobject_cast<PictureBox *>(widget()))
-            emit picture->clicked();
-        else if (auto *presentation = qobject_cast<PresentationBox *>(widget()))
-            presentation->openDocument();
-    }
-};
-
 // An invisible child of a window whose only work is to be shown with the words to tell: a screen reader speaks a
 // notification as it appears, wherever the focus is.
 class Announcer : public QWidget
@@ -66,8 +46,6 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (qobject_cast<Announcer *>(widget))
         return new AnnouncerAccessible(widget);
-    if (qobject_cast<PictureBox *>(widget) || qobject_cast<PresentationBox *>(widget))
-        return new PressableBox(widget, QAccessible::Button);
     return nullptr;
 }
 

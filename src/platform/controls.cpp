@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QStandardPaths>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QUrl>
@@ -98,47 +99,40 @@ void CaptionButton::keyPressEvent(QKeyEvent *event)
         click();
 }
 
-PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
+FramedBox::FramedBox(QFrame::Shape shape, QFrame::Shadow shadow, int lineWidth, QWidget *parent)
+    : QAbstractButton(parent), m_shape(shape), m_shadow(shadow), m_lineWidth(lineWidth)
 {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PictureBox::paintEvent(QPaintEvent *event)
+void FramedBox::paintEvent(QPaintEvent *)
 {
-    QFrame::paintEvent(event);
-    if (hasFocus()) {
-        QPainter painter(this);
+    // The frame as a QFrame of that shape draws it.
+    QPainter painter(this);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.rect = rect();
+    frame.frameShape = m_shape;
+    frame.lineWidth = m_lineWidth;
+    frame.midLineWidth = 0;
+    if (m_shadow == QFrame::Sunken)
+        frame.state |= QStyle::State_Sunken;
+    else if (m_shadow == QFrame::Raised)
+        frame.state |= QStyle::State_Raised;
+    style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, this);
+    if (hasFocus())
         drawFocusMark(this, painter, contentsRect().adjusted(1, 1, -1, -1));
-    }
 }
 
-void PictureBox::keyPressEvent(QKeyEvent *event)
+void FramedBox::keyPressEvent(QKeyEvent *event)
 {
-    const bool space = event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier;
-    if (!space && !isReturnKey(*event)) {
-        QFrame::keyPressEvent(event);
+    if (!isReturnKey(*event)) {
+        QAbstractButton::keyPressEvent(event);
         return;
     }
     event->accept();
     if (!event->isAutoRepeat())
-        emit clicked();
-}
-
-void PictureBox::mousePressEvent(QMouseEvent *event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    QFrame::mousePressEvent(event);
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    QFrame::mouseReleaseEvent(event);
-    if (click)
-        emit clicked();
+        click();
 }
 
 QString documentFileName(const QString &path)
@@ -148,10 +142,9 @@ QString documentFileName(const QString &path)
 }
 
 PresentationBox::PresentationBox(const QString &objectClass, const QString &sourcePath, QWidget *parent)
-    : QFrame(parent), m_objectClass(objectClass), m_sourcePath(sourcePath)
+    : FramedBox(QFrame::Box, QFrame::Plain, 1, parent), m_objectClass(objectClass), m_sourcePath(sourcePath)
 {
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QAbstractButton::clicked, this, &PresentationBox::openDocument);
     setToolTip(tr("Linked presentation (%1):\n%2\nThe presentation is not included with this program. "
                   "Double-click to open it if you have a copy in your data folder:\n%3")
                    .arg(m_objectClass, m_sourcePath, userDocumentFolder()));
@@ -195,7 +188,7 @@ void PresentationBox::openDocument()
 
 void PresentationBox::paintEvent(QPaintEvent *event)
 {
-    QFrame::paintEvent(event);
+    FramedBox::paintEvent(event);
     QPainter painter(this);
     painter.setLayoutDirection(layoutDirection());
     const QRect area = contentsRect().adjusted(4, 4, -4, -4);
@@ -210,26 +203,20 @@ void PresentationBox::paintEvent(QPaintEvent *event)
     const QRect rest = area.adjusted(0, heading.height() + 4, 0, 0);
     painter.drawText(rest, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                      tr("%1\n\n(not included)").arg(documentFileName(m_sourcePath)));
-    if (hasFocus()) {
-        painter.setClipping(false);
-        drawFocusMark(this, painter, contentsRect().adjusted(1, 1, -1, -1));
-    }
+}
+
+void PresentationBox::mousePressEvent(QMouseEvent *event)
+{
+    QWidget::mousePressEvent(event);
+}
+
+void PresentationBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    QWidget::mouseReleaseEvent(event);
 }
 
 void PresentationBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
-        openDocument();
-}
-
-void PresentationBox::keyPressEvent(QKeyEvent *event)
-{
-    const bool opens = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
-    if (!opens) {
-        QFrame::keyPressEvent(event);
-        return;
-    }
-    // A held key opens the document once, as a held key presses a button once.
-    if (!event->isAutoRepeat())
-        openDocument();
+        click();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QAbstractButton>
 #include <QFrame>
 #include <QPushButton>
 
@@ -27,30 +28,35 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
-// A plain framed box that takes clicks and the keyboard focus; Space, Return and Enter click it as they press a
-// button, so the focus it takes is good for something.
-class PictureBox : public QFrame
+// A framed box that acts when pressed: a click, Space, Return or Enter press it, as they press a button, so the
+// focus it takes is good for something, and a screen reader knows it as a button.
+class FramedBox : public QAbstractButton
 {
     Q_OBJECT
 public:
-    explicit PictureBox(QWidget *parent = nullptr);
-
-signals:
-    void clicked();
+    FramedBox(QFrame::Shape shape, QFrame::Shadow shadow, int lineWidth, QWidget *parent);
 
 protected:
+    // Inside the frame.
+    QRect contentsRect() const { return rect().adjusted(m_lineWidth, m_lineWidth, -m_lineWidth, -m_lineWidth); }
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    bool m_pressed = false;
+    QFrame::Shape m_shape;
+    QFrame::Shadow m_shadow;
+    int m_lineWidth;
 };
 
-// A box that stands for a linked document. It names the document, says that it is not part of the program, and
-// opens it with the desktop's application on a double-click (or Enter) when a file of that name can be found.
-class PresentationBox : public QFrame
+// A plain sunken box that takes clicks.
+class PictureBox : public FramedBox
+{
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget *parent = nullptr) : FramedBox(QFrame::Panel, QFrame::Sunken, 2, parent) {}
+};
+
+class PresentationBox : public FramedBox
 {
     Q_OBJECT
 public:
@@ -69,8 +75,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The mouse opens the document with a double-click, as the design's linked object does; a single click only
+    // takes the focus.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString m_objectClass;

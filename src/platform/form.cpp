@@ -11,6 +11,7 @@
 #include "runtime_error.h"
 #include "window_bounds.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -133,19 +134,14 @@ void Form::loadPicture(QStringView imageName, const QString &path)
 
 void Form::connectClick(QStringView controlName, std::function<void()> handler)
 {
-    QWidget &control = windowedControl(controlName);
-    const QString procedureName = m_design.name + u'.' + controlName.toString() + QStringLiteral("_Click");
-    auto *button = qobject_cast<QAbstractButton *>(&control);
-    const QString whose = button ? QStringLiteral("the button \"%1\"").arg(button->text().simplified()) : QString();
-    auto run = [procedureName, handler = std::move(handler), whose] {
-        runEventProcedure(procedureName, handler, whose);
-    };
-    if (button)
-        connect(button, &QAbstractButton::clicked, this, run);
-    else if (auto *box = qobject_cast<PictureBox *>(&control))
-        connect(box, &PictureBox::clicked, this, run);
-    else
+    auto *button = qobject_cast<QAbstractButton *>(&windowedControl(controlName));
+    if (!button)
         raiseNoSuchControl(m_design.name, controlName);
+    const QString procedureName = m_design.name + u'.' + controlName.toString() + QStringLiteral("_Click");
+    const QString caption = button->text().simplified();
+    const QString whose = caption.isEmpty() ? QString() : QStringLiteral("the button \"%1\"").arg(caption);
+    connect(button, &QAbstractButton::clicked, this,
+            [procedureName, handler = std::move(handler), whose] { runEventProcedure(procedureName, handler, whose); });
 }
 
 void Form::runFormLoad()
