@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QMimeDatabase>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -71,12 +72,14 @@ QString askSaveFileName(QWidget *parent)
     QFileDialog dialog(parent, QStringLiteral("Save the figure"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDirectory(saveDialogFolder());
-    const QStringList filters = {QStringLiteral("PNG picture (*.png)"), QStringLiteral("SVG drawing (*.svg)"),
-                                 QStringLiteral("PDF document (*.pdf)")};
-    dialog.setNameFilters(filters);
+    // The formats' names come from the desktop's MIME database, in the user's language.
+    dialog.setMimeTypeFilters(
+        {QStringLiteral("image/png"), QStringLiteral("image/svg+xml"), QStringLiteral("application/pdf")});
     dialog.setDefaultSuffix(QStringLiteral("png"));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString &filter) {
-        dialog.setDefaultSuffix(QStringList{"png", "svg", "pdf"}.value(filters.indexOf(filter), "png"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog] {
+        const QMimeType type = QMimeDatabase().mimeTypeForName(dialog.selectedMimeTypeFilter());
+        if (type.isValid())
+            dialog.setDefaultSuffix(type.preferredSuffix());
     });
     dialog.selectFile(QStringLiteral("figure.png"));
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
@@ -351,7 +354,7 @@ void addActions(Form3 &view)
         if (askPrint(&view, printer))
             printTo(view, printer);
     });
-    add(QStringLiteral("&Save As…"), QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Save"), [](Form3 &view) {
+    add(QStringLiteral("&Save As…"), QKeySequence::Save, QStringLiteral("Save"), [](Form3 &view) {
         if (const QString path = askSaveFileName(&view); !path.isEmpty())
             saveTo(view, path);
     });

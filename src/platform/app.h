@@ -8,7 +8,7 @@
 namespace App {
 // The program's name: the main window's caption, the application's name and the title of its messages.
 QString Title();
-// The astrolabe icon: the installed one from the icon theme, else the copy built into the program.
+// The astrolabe icon, from the pictures of it built into the program at the sizes task bars ask for.
 QIcon Icon();
 // The folder that holds the executable, without a separator at its end (links on the PATH resolved).
 QString Path();

@@ -19,9 +19,9 @@ enum class ControlKind {
     CommandButton, // windowed: centred caption, wrapped at blanks
     PictureBox, // windowed: a plain box that takes clicks
     PresentationBox, // windowed: a linked document the box names and opens
-    Label, // painted by the window: caption wrapped at blanks within its box
-    Image, // painted by the window: a picture stretched to fill its box
-    Line, // painted by the window: from one end point to the other
+    Label, // a caption wrapped at blanks within its box; it names the control it belongs to
+    Image, // painted beneath the widgets: a picture stretched to fill its box
+    Line, // painted beneath the widgets: from one end point to the other
 };
 
 struct FontDesign {

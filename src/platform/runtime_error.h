@@ -26,7 +26,6 @@ public:
     static RuntimeError overflow(QString concerns = {});
 
     int number() const { return m_number; }
-    const QString &description() const { return m_description; }
     // What the error is about: a file's full path, a control's name. May be empty.
     const QString &concerns() const { return m_concerns; }
 
