@@ -8,11 +8,11 @@
 
 #include <vector>
 
+#include "twips.h"
+
 // A window's layout as data: every control with its place in twips, as the window's designer laid it out. The
 // forms layer turns a table into a window; nothing else places controls. Both windows write their tables with the
 // builders below, one per kind of control.
-
-inline constexpr double TwipsPerPixel = 15.0; // at 96 dots per inch; Qt scales logical pixels for high DPI
 
 enum class ControlKind {
     TextBox, // windowed: a single-line editable box
@@ -80,11 +80,7 @@ ControlDesign spokenAs(ControlDesign control, const char *name);
 
 } // namespace Design
 
-// Twips to logical pixels: the one conversion. Boxes snap to whole pixels; line ends keep their fraction.
-inline double twipsToPixels(double twips)
-{
-    return twips / TwipsPerPixel;
-}
+// Boxes snap to whole logical pixels; line ends keep their fraction.
 QRect twipsToPixels(QRect box);
 QPointF twipsToPixels(QPoint point);
 // The window's client area as designed, in logical pixels.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "drawing_record.h"
 
-#include "design_table.h"
+#include "twips.h"
 
 #include <QHashFunctions>
 
