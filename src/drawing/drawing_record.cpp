@@ -51,10 +51,7 @@ QRectF DrawingRecord::bounds(const DrawingOperation &o) const
 
 void DrawingRecord::draw(QPainter &painter, const DrawingOperation &o, qreal scale) const
 {
-    // Figures end where they are told to, as the line controls do.
-    QPen pen(QColor::fromRgb(o.colour), scale, o.style);
-    pen.setCapStyle(Qt::FlatCap);
-    painter.setPen(pen);
+    painter.setPen(linePen(QColor::fromRgb(o.colour), scale, o.style));
     if (o.kind == DrawingOperation::Kind::Line) {
         painter.drawLine(toPixels(o.x1, o.y1) * scale, toPixels(o.x2, o.y2) * scale);
         return;
@@ -85,4 +82,11 @@ void DrawingRecord::draw(QPainter &painter, const DrawingOperation &o, qreal sca
         radiusTo(from);
     if (o.end && *o.end < 0)
         radiusTo(to);
+}
+
+QPen linePen(const QColor &colour, qreal width, Qt::PenStyle style)
+{
+    QPen pen(colour, width, style);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
 }

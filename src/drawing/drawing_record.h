@@ -59,3 +59,7 @@ private:
     std::list<DrawingOperation> m_operations;
     std::unordered_map<DrawingOperation, std::list<DrawingOperation>::iterator, DrawingOperationHash> m_index;
 };
+
+// The pen of every line drawn, figures and line controls alike: a line ends where it is told to, neither short nor
+// overshooting.
+QPen linePen(const QColor &colour, qreal width, Qt::PenStyle style = Qt::SolidLine);

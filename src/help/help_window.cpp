@@ -6,6 +6,7 @@
 #include "forms.h"
 #include "guide_text.h"
 #include "guide_window.h"
+#include "window_bounds.h"
 
 #include <QAction>
 #include <QApplication>
@@ -97,11 +98,8 @@ void showHelpWindow(const QWidget *opener)
         if (window())
             window()->placeBeside(opener ? opener : QApplication::activeWindow());
     }
-    if (GuideWindow *help = window()) {
-        help->show();
-        help->raise();
-        help->activateWindow();
-    }
+    if (GuideWindow *help = window())
+        bringToFront(*help);
 }
 
 QWidget *helpWindow()

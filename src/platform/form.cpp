@@ -92,9 +92,7 @@ Form::Form(FormDesign design) : m_design(std::move(design))
 
 void Form::bringToFront()
 {
-    show();
-    raise();
-    activateWindow();
+    ::bringToFront(*this);
 }
 
 QWidget &Form::windowedControl(QStringView controlName) const

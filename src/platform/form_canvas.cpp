@@ -11,9 +11,7 @@
 
 void paintLineControl(QPainter &painter, const ControlDesign &line, const QColor &defaultColour, qreal scale)
 {
-    QPen pen(line.color.isValid() ? line.color : defaultColour, line.lineWidth * scale);
-    pen.setCapStyle(Qt::FlatCap);
-    painter.setPen(pen);
+    painter.setPen(linePen(line.color.isValid() ? line.color : defaultColour, line.lineWidth * scale));
     painter.drawLine(twipsToPixels(line.ends.p1()) * scale, twipsToPixels(line.ends.p2()) * scale);
 }
 

@@ -82,6 +82,5 @@ private:
     DrawingRecord m_record;
 };
 
-// A line control of a design at a scale of its logical pixels, with the pen every line of the forms layer has: its
-// ends are where the design puts them, neither short nor overshooting.
+// A line control of a design at a scale of its logical pixels, with the pen of every line drawn.
 void paintLineControl(QPainter &painter, const ControlDesign &line, const QColor &defaultColour, qreal scale);

@@ -117,3 +117,10 @@ void holdWindowsToScreens()
     QObject::connect(qApp, &QGuiApplication::screenAdded, filter, boundAll);
     QObject::connect(qApp, &QGuiApplication::screenRemoved, filter, boundAll);
 }
+
+void bringToFront(QWidget &window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}

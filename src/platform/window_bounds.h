@@ -23,3 +23,6 @@ void fitOnScreen(QWidget &window, QSize wanted, const QWidget *beside);
 
 // A window that scrolls what does not fit: held to the largest desktop whatever its first size.
 void holdToDesktopOnly(QWidget &window);
+
+// Shows the window, raises it above the others and activates it; not modal.
+void bringToFront(QWidget &window);
