@@ -70,7 +70,7 @@ clean:
 # tree is not written to. A failing input is kept and its path printed.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := fuzz_number_rules fuzz_solver fuzz_figure_geometry
+FUZZ_TARGETS := fuzz_number_rules fuzz_solver fuzz_figure_geometry fuzz_picture_ends
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 .PHONY: fuzz fuzz-deps test-sanitize
