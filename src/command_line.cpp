@@ -95,7 +95,8 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
         if (argument == "-h" || argument == "--help")
             return writeOut(usage);
         if (argument == "-v" || argument == "--version")
-            return writeOut(std::string(programName) + ' ' + ASTROLABE_VERSION + '\n');
+            return writeOut(std::string(programName) + ' ' + ASTROLABE_VERSION
+                            + "\nCopyright (C) " ASTROLABE_RELEASE_YEAR " Dorlasco's astrolabe simulator developers\n");
     }
 
     for (int i = 1; i < argc; ++i) {
