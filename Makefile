@@ -9,9 +9,11 @@ CTEST_TIMEOUT ?= 300
 PREFIX ?= /usr/local
 
 # Everything the build, the tests and the program need, from Debian's packages.
+# The Debian package is built with debhelper and checked with lintian and devscripts' hardening-check.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev \
             fonts-liberation2 xvfb xauth x11-utils imagemagick desktop-file-utils appstream \
-            dpkg-dev file lintian poppler-utils dbus at-spi2-core python3-pyatspi xdotool orca
+            build-essential dpkg-dev debhelper devscripts file lintian poppler-utils dbus at-spi2-core \
+            python3-pyatspi xdotool orca
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -45,14 +47,13 @@ install: build
 deps:
 	@$(call install_missing,$(PACKAGES))
 
-# The Debian package of what `make install` installs, prefix /usr, copied here and checked by lintian:
+# The Debian package and its debugging symbols, built by dpkg-buildpackage from debian/ in a copy of the tree (its
+# unit and widgets tests run), checked by lintian and hardening-check, and copied here:
 # `sudo apt install ./astrolabe-simulator_*.deb`.
 .PHONY: package
-package: build
-	rm -f $(BUILD_DIR)/astrolabe-simulator_*.deb astrolabe-simulator_*.deb
-	cd $(BUILD_DIR) && cpack -G DEB
-	cp $(BUILD_DIR)/astrolabe-simulator_*.deb .
-	lintian --fail-on error,warning astrolabe-simulator_*.deb
+package: deps
+	rm -f astrolabe-simulator_*.deb astrolabe-simulator-dbgsym_*.deb
+	tools/build_package.sh .
 
 # The guide's pictures and the README's screenshot, from the real program on a virtual screen; rebuild afterwards.
 SCREENSHOT_PACKAGES := xdotool
@@ -70,7 +71,7 @@ clean:
 # tree is not written to. A failing input is kept and its path printed.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := fuzz_number_rules fuzz_solver fuzz_figure_geometry
+FUZZ_TARGETS := fuzz_number_rules fuzz_solver fuzz_figure_geometry fuzz_picture_ends
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 .PHONY: fuzz fuzz-deps test-sanitize

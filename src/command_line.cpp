@@ -128,7 +128,9 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
     if (parser.isSet(help))
         return writeOut(usage());
     if (parser.isSet(version))
-        return writeOut(QStringLiteral("%1 %2\n").arg(QLatin1String(programName), QStringLiteral(ASTROLABE_VERSION)));
+        return writeOut(QStringLiteral("%1 %2\nCopyright (C) %3 Dorlasco's astrolabe simulator developers\n")
+                            .arg(QLatin1String(programName), QStringLiteral(ASTROLABE_VERSION),
+                                 QStringLiteral(ASTROLABE_RELEASE_YEAR)));
 
     const QStringList options = arguments.mid(1);
     const auto named = [&options](const QString &name) {

@@ -165,7 +165,10 @@ void TestCommandLineAndHelp::commandLine_data()
     QTest::newRow("--help") << QStringList{"--help"} << 0 << usage << QString();
     QTest::newRow("-h after a Qt option") << QStringList{"-style", "fusion", "-h"} << 0 << usage << QString();
     QTest::newRow("--version") << QStringList{"--version"} << 0
-                               << QStringLiteral("astrolabe-simulator " ASTROLABE_VERSION "\n") << QString();
+                               << QStringLiteral("astrolabe-simulator " ASTROLABE_VERSION
+                                                 "\nCopyright (C) " ASTROLABE_RELEASE_YEAR
+                                                 " Dorlasco's astrolabe simulator developers\n")
+                               << QString();
     QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << QString()
                                     << u"astrolabe-simulator: unknown option '--colour'\n"_s + usage;
     QTest::newRow("stray file name") << QStringList{"notes.txt"} << 2 << QString()

@@ -5,8 +5,10 @@
 #include "solar_hour.h"
 #include "solver.h"
 #include "numeric_overflow.h"
+#include "picture_ends.h"
 
 #include <QTest>
+#include <QtEndian>
 
 #include <cmath>
 #include <limits>
@@ -32,6 +34,8 @@ private slots:
     void solverResultsAtTheEdgeReadBack();
     void mebibyteFieldsFinish_data();
     void mebibyteFieldsFinish();
+    void bmpClaimingMoreThanAnyFileIsCutShort_data();
+    void bmpClaimingMoreThanAnyFileIsCutShort();
 };
 
 // Past the first 800 significant digits a field is read by whether any further digit is non-zero.
@@ -163,6 +167,29 @@ void TestFuzzRegressions::mebibyteFieldsFinish()
     finishesOrOverflows([&] { solve({}, text, text); });
     finishesOrOverflows([&] { solve(text, {}, text); });
     finishesOrOverflows([&] { solarHourText(text); });
+}
+
+// A BMP header whose rows, counted in bytes, pass what a qint64 holds: no file is that long.
+void TestFuzzRegressions::bmpClaimingMoreThanAnyFileIsCutShort_data()
+{
+    QTest::addColumn<QByteArray>("header");
+
+    QTest::newRow("found: 2^35 bytes a row, 2^31 rows")
+        << QByteArray::fromHex("424d660007d800000001001800000000003000000080000000ff8000808000000000000000808000");
+    QByteArray widest(54, '\0'); // 2^31 - 1 pixels of 24 bits a row, 2^31 rows from the top down
+    widest.replace(0, 2, "BM");
+    qToLittleEndian<qint32>(54, widest.data() + 10);
+    qToLittleEndian<qint32>(40, widest.data() + 14);
+    qToLittleEndian<qint32>(std::numeric_limits<qint32>::max(), widest.data() + 18);
+    qToLittleEndian<qint32>(std::numeric_limits<qint32>::min(), widest.data() + 22);
+    qToLittleEndian<qint16>(24, widest.data() + 28);
+    QTest::newRow("widest, tallest") << widest;
+}
+
+void TestFuzzRegressions::bmpClaimingMoreThanAnyFileIsCutShort()
+{
+    QFETCH(QByteArray, header);
+    QVERIFY(!pictureIsComplete(header));
 }
 
 QTEST_GUILESS_MAIN(TestFuzzRegressions)

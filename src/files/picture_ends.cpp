@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "picture_ends.h"
 
+#include <QtNumeric>
+
 #include <cstdlib>
 
 namespace {
@@ -119,13 +121,15 @@ bool bmpIsComplete(const QByteArray &data)
     }
     qint64 pixelBytes;
     if (compression == 0 || compression == 3 || compression == 6) { // rows, each padded to 4 bytes
-        pixelBytes = (std::abs(width) * bitsPerPixel + 31) / 32 * 4 * std::abs(height);
+        // A header can claim more rows than any file holds, more bytes than a qint64 counts.
+        if (qMulOverflow((std::abs(width) * bitsPerPixel + 31) / 32 * 4, std::abs(height), &pixelBytes))
+            return false;
     } else if (compression == 1 || compression == 2) { // run lengths
         pixelBytes = packedSize;
     } else {
         return true;
     }
-    return data.size() >= pixelsStart + pixelBytes;
+    return data.size() - pixelsStart >= pixelBytes;
 }
 
 } // namespace
