@@ -65,6 +65,13 @@ void drawFocusMark(const QWidget *widget, QPainter &painter, const QRect &area)
     painter.restore();
 }
 
+// The file name at the end of a path written with either kind of separator.
+QString documentFileName(const QString &path)
+{
+    const qsizetype cut = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
+    return path.mid(cut + 1);
+}
+
 } // namespace
 
 void CaptionButton::paintEvent(QPaintEvent *)
@@ -133,12 +140,6 @@ void FramedBox::keyPressEvent(QKeyEvent *event)
     event->accept();
     if (!event->isAutoRepeat())
         click();
-}
-
-QString documentFileName(const QString &path)
-{
-    const qsizetype cut = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
-    return path.mid(cut + 1);
 }
 
 PresentationBox::PresentationBox(const QString &objectClass, const QString &sourcePath, QWidget *parent)

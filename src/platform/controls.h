@@ -86,6 +86,3 @@ private:
     QString m_sourcePath;
     QString m_alternative;
 };
-
-// The file name at the end of a path written with either kind of separator.
-QString documentFileName(const QString &path);

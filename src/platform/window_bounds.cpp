@@ -12,6 +12,13 @@ namespace {
 
 constexpr char firstSizeProperty[] = "astrolabeFirstSize";
 
+// The largest size a top-level window of that first size may take, or an empty size when no screen is known.
+QSize windowBound(QSize firstSize)
+{
+    const QSize desktop = largestDesktop();
+    return desktop.isEmpty() ? QSize() : desktop.expandedTo(firstSize);
+}
+
 void bound(QWidget &window)
 {
     QVariant first = window.property(firstSizeProperty);
@@ -60,12 +67,6 @@ QSize largestDesktop()
     for (const QScreen *screen : QGuiApplication::screens())
         largest = largest.expandedTo(screen->virtualSize());
     return largest;
-}
-
-QSize windowBound(QSize firstSize)
-{
-    const QSize desktop = largestDesktop();
-    return desktop.isEmpty() ? QSize() : desktop.expandedTo(firstSize);
 }
 
 static QMargins frameMargins(const QWidget &window)

@@ -14,9 +14,6 @@ void holdWindowsToScreens();
 // pixels; empty without screens.
 QSize largestDesktop();
 
-// The largest size a top-level window of that first size may take, or an empty size when no screen is known.
-QSize windowBound(QSize firstSize);
-
 // Sizes the window to the size wanted, or less where the screen has no room for it, and places it within the screen
 // of the window given (the primary screen without one), frame included.
 void fitOnScreen(QWidget &window, QSize wanted, const QWidget *beside);
