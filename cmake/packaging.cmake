@@ -25,7 +25,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/dorlasco/astrolabe-simulator)
 # The libraries come from dpkg-shlibdeps; the windows' text is drawn with the Liberation fonts, and Qt's SVG
-# plugin draws the windows' icon.
+# plugin draws the windows' icon; Qt's own dialogs speak the user's language from qt6-translations-l10n.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6svg6, qt6-translations-l10n")
 include(CPack)

@@ -7,6 +7,7 @@
 #include "forms.h"
 #include "window_bounds.h"
 #include "start_checks.h"
+#include "translation.h"
 
 #include <QApplication>
 
@@ -22,6 +23,8 @@ int main(int argc, char *argv[])
     if (const auto status = refuseUnusableDisplay())
         return *status;
     holdWindowsToScreens();
+    // The desktop's language, for the program's texts and Qt's own dialogs alike.
+    Translation::install();
     QApplication::setApplicationName(App::Title());
     QApplication::setDesktopFileName(QStringLiteral("io.github.dorlasco.AstrolabeSimulator"));
     // Hidden windows stay loaded; the program ends when the last window is unloaded, not when the last is hidden.

@@ -6,6 +6,7 @@
 #include "forms.h"
 #include "guide_text.h"
 #include "guide_window.h"
+#include "translation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -75,7 +76,15 @@ namespace Help {
 
 QString guidePath()
 {
-    return guideOverride().isEmpty() ? builtInGuide : guideOverride();
+    if (!guideOverride().isEmpty())
+        return guideOverride();
+    // The guide in the interface's language, index_it.html beside index.html; the English one otherwise.
+    if (const QString language = Translation::language(); !language.isEmpty()) {
+        const QString translated = QStringLiteral(":/help/guide/index_%1.html").arg(language);
+        if (QFile::exists(translated))
+            return translated;
+    }
+    return builtInGuide;
 }
 
 void setGuidePathForTesting(const QString &path)
