@@ -20,11 +20,11 @@ int main(int argc, char *argv[])
     std::optional<DisplayFailureWatch> watch(std::in_place);
     QApplication app(argc, argv);
     watch.reset();
+    // The desktop's language, for the program's texts and Qt's own dialogs alike.
+    Translation::install();
     if (const auto status = refuseUnusableDisplay())
         return *status;
     holdWindowsToScreens();
-    // The desktop's language, for the program's texts and Qt's own dialogs alike.
-    Translation::install();
     QApplication::setApplicationName(App::Title());
     QApplication::setDesktopFileName(QStringLiteral("io.github.dorlasco.AstrolabeSimulator"));
     // Hidden windows stay loaded; the program ends when the last window is unloaded, not when the last is hidden.

@@ -34,7 +34,7 @@ QPointer<GuideWindow> &window()
 void reportUnreadableGuide(const QString &path, const QString &reason)
 {
     //: %1 says what is wrong with the guide's file, %2 is the file's name.
-    showUserMessage({MessageKind::Error, App::Title(),
+    showUserMessage({MessageKind::Error, App::TranslatedTitle(),
                      QCoreApplication::translate("Help", "The guide cannot be shown: %1\n\n%2").arg(reason, path)});
 }
 

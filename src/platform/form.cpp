@@ -48,7 +48,8 @@ Qt::PenStyle penStyle(int drawStyle)
 
 [[noreturn]] void raiseNoSuchControl(const QString &form, QStringView control)
 {
-    throw RuntimeError(RuntimeError::ObjectRequired, QStringLiteral("Object required"),
+    throw RuntimeError(RuntimeError::ObjectRequired,
+                       QStringLiteral(QT_TRANSLATE_NOOP("RuntimeError", "Object required")),
                        form + u'.' + control.toString());
 }
 
@@ -59,7 +60,7 @@ Form::Form(FormDesign design) : m_design(std::move(design))
     installDesignFont();
     Accessibility::install();
     setObjectName(m_design.name);
-    setWindowTitle(m_design.caption);
+    setWindowTitle(shownText(m_design, m_design.caption));
     setWindowIcon(App::Icon());
     setFont(fontFromDesign(FontDesign{}));
     // The layout is fixed design data, left to right whatever the application's direction (Qt's -reverse).
@@ -136,7 +137,7 @@ void Form::connectClick(QStringView controlName, std::function<void()> handler)
     QWidget &control = windowedControl(controlName);
     const QString procedureName = m_design.name + u'.' + controlName.toString() + QStringLiteral("_Click");
     auto *button = qobject_cast<QAbstractButton *>(&control);
-    const QString whose = button ? QStringLiteral("the button \"%1\"").arg(button->text().simplified()) : QString();
+    const QString whose = button ? button->text().simplified() : QString();
     auto run = [procedureName, handler = std::move(handler), whose] {
         runEventProcedure(procedureName, handler, whose);
     };
@@ -156,7 +157,8 @@ void Form::runFormLoad()
 void Form::setDrawStyle(int style)
 {
     if (style < 0 || style > 6)
-        throw RuntimeError(RuntimeError::InvalidProcedureCall, QStringLiteral("Invalid property value"),
+        throw RuntimeError(RuntimeError::InvalidProcedureCall,
+                           QStringLiteral(QT_TRANSLATE_NOOP("RuntimeError", "Invalid property value")),
                            m_design.name + QStringLiteral(".DrawStyle"));
     m_drawStyle = style;
 }
