@@ -262,7 +262,7 @@ Vedere astrolabe-simulator(1).
     </message>
     <message>
         <source>Dorlasco&apos;s Astrolabe simulator</source>
-        <translation>Simulatore dell&apos;astrolabio di Dorlasco</translation>
+        <translation>L&apos;astrolabio di Dorlasco</translation>
     </message>
     <message>
         <source>It teachs in a simple way how  to use Dorlasco&apos;s astrolabe</source>
@@ -274,7 +274,7 @@ Vedere astrolabe-simulator(1).
     </message>
     <message>
         <source>Not present in the email version</source>
-        <translation>Non presente nella versione per email</translation>
+        <translation>Assente nella versione per email</translation>
     </message>
     <message>
         <source>sin</source>
@@ -338,7 +338,7 @@ Vedere astrolabe-simulator(1).
     </message>
     <message>
         <source>Turn the astrolabe to point the Sun  or the Moon</source>
-        <translation>Ruota l&apos;astrolabio verso il Sole o la Luna</translation>
+        <translation>Ruota verso il Sole o la Luna</translation>
     </message>
 </context>
 <context>
