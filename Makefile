@@ -13,7 +13,7 @@ PREFIX ?= /usr/local
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev \
             fonts-liberation2 xvfb xauth x11-utils imagemagick desktop-file-utils appstream \
             build-essential dpkg-dev debhelper devscripts file lintian poppler-utils dbus at-spi2-core \
-            python3-pyatspi xdotool orca
+            python3-pyatspi xdotool orca qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -39,6 +39,15 @@ test: build
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The .ts files in translations/ refreshed from the sources: new texts come in unfinished, texts gone are dropped.
+.PHONY: translations translations-check
+translations: deps
+	tools/check_translations.sh --update
+
+# Fails when lupdate finds a text the .ts files lack, or a catalogue has an unfinished or obsolete message.
+translations-check: deps
+	tools/check_translations.sh
 
 .PHONY: install
 install: build

@@ -2,6 +2,7 @@
 #include "command_line.h"
 
 #include "regular_file.h"
+#include "translation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -17,10 +18,16 @@ namespace {
 
 const char *const programName = "astrolabe-simulator";
 
+// The command line is read before the application exists: its texts come from the catalogue itself.
+QString translated(const char *source)
+{
+    return Translation::text("CommandLine", source);
+}
+
 QString usage()
 {
     //: The text of --help. The options' names and "astrolabe-simulator(1)" stay as they are.
-    return QCoreApplication::translate(
+    return translated(QT_TRANSLATE_NOOP(
         "CommandLine", "Usage: astrolabe-simulator [--help] [--version] [Qt options]\n"
                        "\n"
                        "Dorlasco's astrolabe simulator: find the position of the Sun, the position of the Moon or the\n"
@@ -32,7 +39,7 @@ QString usage()
                        "  -v, --version  show the version and exit\n"
                        "\n"
                        "Qt's own options, such as -platform offscreen or -style fusion, are passed on to Qt.\n"
-                       "See astrolabe-simulator(1).\n");
+                       "See astrolabe-simulator(1).\n"));
 }
 
 // The options that QGuiApplication, QApplication and the X11 platform take. They are known here, before Qt starts,
@@ -75,8 +82,8 @@ int writeOut(const QString &text)
     const QString reason = QString::fromLocal8Bit(std::strerror(error));
     writeError(QStringLiteral("%1: %2\n")
                    .arg(QLatin1String(programName),
-                        error ? QCoreApplication::translate("CommandLine", "write error: %1").arg(reason)
-                              : QCoreApplication::translate("CommandLine", "write error")));
+                        error ? translated(QT_TRANSLATE_NOOP("CommandLine", "write error: %1")).arg(reason)
+                              : translated(QT_TRANSLATE_NOOP("CommandLine", "write error"))));
     return 1;
 }
 
@@ -91,7 +98,7 @@ std::optional<int> refuseStyleSheet(const QString &path)
         return std::nullopt;
     writeError(QStringLiteral("%1: %2\n")
                    .arg(QLatin1String(programName),
-                        QCoreApplication::translate("CommandLine", "cannot use the style sheet '%1': %2")
+                        translated(QT_TRANSLATE_NOOP("CommandLine", "cannot use the style sheet '%1': %2"))
                             .arg(path, file.reason)));
     return 2;
 }
@@ -141,22 +148,22 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
         return name;
     };
     if (!parser.unknownOptionNames().isEmpty())
-        return refuse(QCoreApplication::translate("CommandLine", "unknown option '%1'")
+        return refuse(translated(QT_TRANSLATE_NOOP("CommandLine", "unknown option '%1'"))
                           .arg(named(parser.unknownOptionNames().constFirst())));
     for (const QString &argument : options) {
         if (argument.startsWith(u'-') && argument.contains(u'=')
             && !qtOptionsWithAttachedValue.contains(optionName(argument)))
-            return refuse(QCoreApplication::translate("CommandLine", "unknown option '%1'").arg(argument));
+            return refuse(translated(QT_TRANSLATE_NOOP("CommandLine", "unknown option '%1'")).arg(argument));
     }
     // The parser's only other complaint: the last option wants a value that is not there.
     if (!parsed)
         return refuse(
-            QCoreApplication::translate("CommandLine", "missing value for option '%1'").arg(options.constLast()));
+            translated(QT_TRANSLATE_NOOP("CommandLine", "missing value for option '%1'")).arg(options.constLast()));
     // "--" ends a GNU command line, but Qt would pass the options after it on to the windows' styles all the same.
     if (options.contains(u"--"_s))
-        return refuse(QCoreApplication::translate("CommandLine", "unknown option '%1'").arg(u"--"_s));
+        return refuse(translated(QT_TRANSLATE_NOOP("CommandLine", "unknown option '%1'")).arg(u"--"_s));
     if (!parser.positionalArguments().isEmpty())
-        return refuse(QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+        return refuse(translated(QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'"))
                           .arg(parser.positionalArguments().constFirst()));
     for (const QString &path : parser.values(u"stylesheet"_s)) {
         if (const auto status = refuseStyleSheet(path))

@@ -7,6 +7,7 @@
 #include "forms.h"
 #include "window_bounds.h"
 #include "start_checks.h"
+#include "translation.h"
 
 #include <QApplication>
 
@@ -19,6 +20,8 @@ int main(int argc, char *argv[])
     std::optional<DisplayFailureWatch> watch(std::in_place);
     QApplication app(argc, argv);
     watch.reset();
+    // The desktop's language, for the program's texts and Qt's own dialogs alike.
+    Translation::install();
     if (const auto status = refuseUnusableDisplay())
         return *status;
     holdWindowsToScreens();

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "start_checks.h"
 
+#include "translation.h"
+
+#include <QCoreApplication>
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QString>
@@ -49,11 +53,18 @@ void watchForDisplayFailure(QtMsgType type, const QMessageLogContext &context, c
         return;
     }
     if (displayRefused) {
-        if (refusedDisplay.isEmpty())
-            std::fprintf(stderr, "%s: no display could be opened: DISPLAY is not set\n", programName);
-        else
-            std::fprintf(stderr, "%s: no display could be opened: the X server of display %s did not answer\n",
-                         programName, refusedDisplay.constData());
+        // Said before the application exists: the text comes from the catalogue itself.
+        const QString said =
+            refusedDisplay.isEmpty()
+                ? Translation::text("CommandLine",
+                                    QT_TRANSLATE_NOOP("CommandLine", "no display could be opened: DISPLAY is not set"))
+                //: %1 is the display's name, such as :0.
+                : Translation::text("CommandLine",
+                                    QT_TRANSLATE_NOOP("CommandLine",
+                                                      "no display could be opened: the X server of display %1 did "
+                                                      "not answer"))
+                      .arg(QString::fromLocal8Bit(refusedDisplay));
+        std::fprintf(stderr, "%s: %s\n", programName, said.toLocal8Bit().constData());
         std::fflush(stderr);
         std::_Exit(1);
     }
@@ -97,7 +108,11 @@ std::optional<int> refuseUnusableDisplay()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen || QGuiApplication::platformName() != QLatin1String("xcb") || screen->depth() >= MinimumDepth)
         return std::nullopt;
-    std::fprintf(stderr, "%s: the display has %d bits per pixel; the program needs at least %d\n", programName,
-                 screen->depth(), MinimumDepth);
+    //: %1 is the display's bits per pixel, %2 the fewest the program needs.
+    const QString said =
+        QCoreApplication::translate("CommandLine", "the display has %1 bits per pixel; the program needs at least %2")
+            .arg(screen->depth())
+            .arg(MinimumDepth);
+    std::fprintf(stderr, "%s: %s\n", programName, said.toLocal8Bit().constData());
     return 1;
 }

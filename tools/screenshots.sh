@@ -2,14 +2,15 @@
 # SPDX-License-Identifier: MIT
 # Makes the pictures of the guide and the README's screenshot from the real program on a virtual X screen: types a
 # Sun and a Moon, solves, reads the solar hour, opens the drawing window and draws every figure, clears it and draws
-# the guide's worked example, then crops each picture to its window. Run it again whenever a window changes, then rebuild so the guide carries the new pictures.
+# the guide's worked example, then crops each picture to its window; once in English and once under the Italian
+# interface, for the Italian guide (main_window_it.png and so on). Run it again whenever a window changes, then
+# rebuild so the guide carries the new pictures.
 #
 #   tools/screenshots.sh [build dir]        (default: build; needs xvfb, xdotool, x11-utils, imagemagick)
 set -euo pipefail
 
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 guide_dir=$source_dir/src/help/guide
-readonly main_title="Dorlasco's astrolabe simulator" view_title="Form3a"
 
 fail() {
     echo "screenshots: $*" >&2
@@ -25,14 +26,27 @@ if [[ ${1-} != --inside-x ]]; then
     [[ -x $program ]] || fail "no program at $program"
     missing=$(x_missing_tool xvfb-run xdotool xwininfo import convert)
     [[ -z $missing ]] || fail "$missing is missing (packages xvfb, xdotool, x11-utils, imagemagick)"
-    exec xvfb-run -a -s "-screen 0 1600x1000x24" bash "$0" --inside-x "$program" "$build"
+    for language in en it; do
+        xvfb-run -a -s "-screen 0 1600x1000x24" bash "$0" --inside-x "$program" "$build" "$language"
+    done
+    exit 0
 fi
 program=$2
 build=$3
+language=$4
 
-# The program as a user sees it, at 96 DPI and without scaling.
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
-export QT_FONT_DPI=96 LC_ALL=C.UTF-8 XDG_RUNTIME_DIR
+# The program as a user sees it, at 96 DPI and without scaling, in English or on an Italian desktop.
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING LANGUAGE LC_ALL LC_MESSAGES
+export QT_FONT_DPI=96 XDG_RUNTIME_DIR
+if [[ $language == it ]]; then
+    export LANG=it_IT.UTF-8 LC_CTYPE=C.UTF-8
+    readonly main_title="Simulatore dell'astrolabio di Dorlasco" view_title="Form3a" suffix=_it
+    readonly help_title="Guida: Simulatore dell'astrolabio di Dorlasco"
+else
+    export LC_ALL=C.UTF-8
+    readonly main_title="Dorlasco's astrolabe simulator" view_title="Form3a" suffix=""
+    readonly help_title="Guide to Dorlasco's astrolabe simulator"
+fi
 XDG_RUNTIME_DIR=$(mktemp -d)
 work=$(mktemp -d)
 "$program" >"$work/program.log" 2>&1 &
@@ -82,10 +96,10 @@ click "$main" 712 440             # the solve button: the phase comes out
 click "$main" 132 552             # Read solar hour
 xdotool mousemove 0 999
 sleep 0.5
-save "$main" "$source_dir/docs/screenshot.png" ""
-save "$main" "$guide_dir/main_window.png" "" -resize 78%
+[[ -n $suffix ]] || save "$main" "$source_dir/docs/screenshot.png" ""
+save "$main" "$guide_dir/main_window$suffix.png" "" -resize 78%
 # The fields, the formula and the buttons below them.
-save "$main" "$guide_dir/solved.png" "800x270+56+408"
+save "$main" "$guide_dir/solved$suffix.png" "800x270+56+408"
 
 # Presses the drawing window's buttons in the order given (moon: Moon's line, sun: Sun's line, phase: Moon's Phase)
 # and moves the pointer out of the way.
@@ -104,7 +118,7 @@ click "$main" 732 634             # See geometrical solution in astrolabe
 view=$(wait_for_window "$view_title")
 sleep 0.5
 draw moon sun phase
-save "$view" "$guide_dir/geometric_view.png" "" -resize 200%
+save "$view" "$guide_dir/geometric_view$suffix.png" "" -resize 200%
 
 # The guide's worked example: Sun 90 and Moon 180 on a cleared figure, the ring first so the lines lie on top.
 xdotool key ctrl+Delete
@@ -115,10 +129,10 @@ for field in "180 520 90" "440 520 180"; do
     xdotool type --delay 30 "$value"
 done
 draw phase moon sun
-save "$view" "$guide_dir/example.png" "" -resize 200%
+save "$view" "$guide_dir/example$suffix.png" "" -resize 200%
 
 # The Help window, for a look at the guide itself; not part of the guide.
 xdotool key F1
-help=$(wait_for_window "Guide to Dorlasco's astrolabe simulator")
+help=$(wait_for_window "$help_title")
 sleep 1
-save "$help" "$build/help_window.png" ""
+save "$help" "$build/help_window$suffix.png" ""

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "regular_file.h"
 
+#include "translation.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
@@ -15,17 +17,38 @@
 
 namespace {
 
+// The style sheet is checked before the application exists: the texts come from the catalogue itself.
+QString translated(const char *source)
+{
+    return Translation::text("RegularFile", source);
+}
+
+//: What a name that is not a regular file is, in "the name leads to /dev/full, a device, not a regular file".
 QString kindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return translated(QT_TRANSLATE_NOOP("RegularFile", "a folder"));
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
+        return translated(QT_TRANSLATE_NOOP("RegularFile", "a named pipe"));
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
+        return translated(QT_TRANSLATE_NOOP("RegularFile", "a device"));
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("not a plain file");
+        return translated(QT_TRANSLATE_NOOP("RegularFile", "a socket"));
+    return translated(QT_TRANSLATE_NOOP("RegularFile", "not a plain file"));
+}
+
+// Why a file that is not regular was refused, as a whole phrase.
+QString notRegular(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return translated(QT_TRANSLATE_NOOP("RegularFile", "a folder, not a regular file"));
+    if (S_ISFIFO(mode))
+        return translated(QT_TRANSLATE_NOOP("RegularFile", "a named pipe, not a regular file"));
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return translated(QT_TRANSLATE_NOOP("RegularFile", "a device, not a regular file"));
+    if (S_ISSOCK(mode))
+        return translated(QT_TRANSLATE_NOOP("RegularFile", "a socket, not a regular file"));
+    return translated(QT_TRANSLATE_NOOP("RegularFile", "not a plain file, not a regular file"));
 }
 
 QString systemReason(int error)
@@ -57,11 +80,13 @@ Opened openChecked(const QByteArray &nativeName, qint64 maxBytes)
     } else if (!S_ISREG(status.st_mode)) {
         result.problem = RegularFile::NotRegular;
         result.isFolder = S_ISDIR(status.st_mode);
-        result.reason = kindOf(status.st_mode) + QStringLiteral(", not a regular file");
+        result.reason = notRegular(status.st_mode);
     } else if (status.st_size > maxBytes) {
         result.problem = RegularFile::TooLarge;
-        result.reason = QStringLiteral("the file is too large: %1, more than the %2 allowed")
-                            .arg(readableSize(status.st_size), readableSize(maxBytes));
+        //: Why a file was refused: %1 is its size, %2 the largest allowed, such as "64 MiB".
+        result.reason =
+            translated(QT_TRANSLATE_NOOP("RegularFile", "the file is too large: %1, more than the %2 allowed"))
+                .arg(readableSize(status.st_size), readableSize(maxBytes));
     } else {
         // A regular file: reads block as usual from here on.
         const int flags = ::fcntl(descriptor, F_GETFL);
@@ -114,7 +139,9 @@ RegularFile readRegularFile(const QByteArray &nativeName, qint64 maxBytes)
     data.resize(filled);
     if (result.problem == RegularFile::None && filled > maxBytes) {
         result.problem = RegularFile::TooLarge;
-        result.reason = QStringLiteral("the file is too large: more than the %1 allowed").arg(readableSize(maxBytes));
+        //: Why a file was refused: %1 is the largest size allowed, such as "64 MiB".
+        result.reason = translated(QT_TRANSLATE_NOOP("RegularFile", "the file is too large: more than the %1 allowed"))
+                            .arg(readableSize(maxBytes));
     }
     if (result.problem != RegularFile::None)
         data.clear();
@@ -133,11 +160,11 @@ QString refusedSaveTarget(const QByteArray &nativeName)
         char target[PATH_MAX];
         if (::realpath(nativeName.constData(), target)) {
             //: %1 is where a link leads, such as /dev/full; %2 says what it is, such as "a device".
-            return QCoreApplication::translate("RegularFile", "the name leads to %1, %2, not a regular file")
+            return translated(QT_TRANSLATE_NOOP("RegularFile", "the name leads to %1, %2, not a regular file"))
                 .arg(QFile::decodeName(target), kindOf(status.st_mode));
         }
     }
-    return kindOf(status.st_mode) + QStringLiteral(", not a regular file");
+    return notRegular(status.st_mode);
 }
 
 QString readableSize(qint64 bytes)

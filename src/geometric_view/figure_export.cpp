@@ -62,14 +62,15 @@ QSizeF sheetSize(const Form3 &view)
 
 void reportFailure(const QString &what)
 {
-    showUserMessage({MessageKind::Error, App::Title(), what});
+    showUserMessage({MessageKind::Error, App::TranslatedTitle(), what});
 }
 
 QString askSaveFileName(QWidget *parent)
 {
     if (dialogs().saveFileName)
         return dialogs().saveFileName(parent);
-    QFileDialog dialog(parent, QStringLiteral("Save the figure"));
+    //: The title of the save dialog.
+    QFileDialog dialog(parent, QCoreApplication::translate("FigureExport", "Save the figure"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDirectory(saveDialogFolder());
     // The formats' names come from the desktop's MIME database, in the user's language.
@@ -81,7 +82,8 @@ QString askSaveFileName(QWidget *parent)
         if (type.isValid())
             dialog.setDefaultSuffix(type.preferredSuffix());
     });
-    dialog.selectFile(QStringLiteral("figure.png"));
+    //: The name the save dialog proposes; it keeps the .png.
+    dialog.selectFile(QCoreApplication::translate("FigureExport", "figure.png"));
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
@@ -182,9 +184,12 @@ QString quantities(const Form3 &view)
 {
     // An empty box is said to be so: "Moon , phase" would read as a slip on a worksheet.
     const auto shown = [](const QLineEdit &box) {
-        return box.text().isEmpty() ? QStringLiteral("(empty)") : box.text();
+        return box.text().isEmpty() ? //: Stands for an empty box in "Sun %1, Moon %2, phase %3".
+                   QCoreApplication::translate("FigureExport", "(empty)")
+                                    : box.text();
     };
-    return QStringLiteral("Sun %1, Moon %2, phase %3")
+    //: Printed under the figure and copied with it: the three boxes of the drawing window.
+    return QCoreApplication::translate("FigureExport", "Sun %1, Moon %2, phase %3")
         .arg(shown(view.Text1()), shown(view.Text3()), shown(view.Text4()));
 }
 
@@ -244,7 +249,8 @@ bool printTo(const Form3 &view, QPrinter &printer)
     if (target.isEmpty()) {
         const Painted painted = paint();
         if (painted == Painted::NotStarted)
-            reportFailure(QStringLiteral("The figure could not be printed: the printer did not start."));
+            reportFailure(QCoreApplication::translate("FigureExport",
+                                                      "The figure could not be printed: the printer did not start."));
         else if (painted == Painted::Failed)
             reportFailure(QCoreApplication::translate(
                 "FigureExport", "The figure could not be printed: the printer reported an error."));
@@ -261,7 +267,9 @@ bool printTo(const Form3 &view, QPrinter &printer)
     const Painted painted = paint();
     printer.setOutputFileName(target);
     if (painted != Painted::Done) {
-        reportFailure(QStringLiteral("The figure could not be printed to \"%1\".").arg(target));
+        //: %1 is the file printed to.
+        reportFailure(
+            QCoreApplication::translate("FigureExport", "The figure could not be printed to \"%1\".").arg(target));
         return false;
     }
     if (printer.outputFormat() == QPrinter::PdfFormat && !isWholePdf(file.temporaryName())) {
@@ -279,11 +287,13 @@ bool saveTo(const Form3 &view, const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     const auto failed = [&](const QString &reason) {
-        reportFailure(QStringLiteral("The figure could not be saved to \"%1\": %2.").arg(path, reason));
+        //: %1 is the file saved to; %2 is why it failed, such as "No space left on device".
+        reportFailure(QCoreApplication::translate("FigureExport", "The figure could not be saved to \"%1\": %2.")
+                          .arg(path, reason));
         return false;
     };
     if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf")
-        return failed(QStringLiteral("the name must end in .png, .svg or .pdf"));
+        return failed(QCoreApplication::translate("FigureExport", "the name must end in .png, .svg or .pdf"));
     // QSaveFile renames its file over whatever lies at the name: a device would be replaced, not written to.
     if (const QString refused = refusedSaveTarget(QFile::encodeName(path)); !refused.isEmpty())
         return failed(refused);
@@ -304,7 +314,7 @@ bool saveTo(const Form3 &view, const QString &path)
     if (!written || !flushAll(file)) {
         const QString reason = file.error() != QFileDevice::NoError
                                    ? file.errorString()
-                                   : QStringLiteral("the drawing could not be written");
+                                   : QCoreApplication::translate("FigureExport", "the drawing could not be written");
         file.cancelWriting();
         return failed(reason);
     }
@@ -349,22 +359,24 @@ void addActions(Form3 &view)
         view.addAction(action);
         return action;
     };
-    add(QStringLiteral("&Print…"), QKeySequence::Print, QStringLiteral("Print"), [](Form3 &view) {
-        QPrinter printer(QPrinter::HighResolution);
-        if (askPrint(&view, printer))
-            printTo(view, printer);
-    });
-    add(QStringLiteral("&Save As…"), QKeySequence::Save, QStringLiteral("Save"), [](Form3 &view) {
-        if (const QString path = askSaveFileName(&view); !path.isEmpty())
-            saveTo(view, path);
-    });
-    add(QStringLiteral("&Copy"), QKeySequence::Copy, QStringLiteral("Copy"),
+    add(QCoreApplication::translate("FigureExport", "&Print…"), QKeySequence::Print, QStringLiteral("Print"),
+        [](Form3 &view) {
+            QPrinter printer(QPrinter::HighResolution);
+            if (askPrint(&view, printer))
+                printTo(view, printer);
+        });
+    add(QCoreApplication::translate("FigureExport", "&Save As…"), QKeySequence::Save, QStringLiteral("Save"),
+        [](Form3 &view) {
+            if (const QString path = askSaveFileName(&view); !path.isEmpty())
+                saveTo(view, path);
+        });
+    add(QCoreApplication::translate("FigureExport", "&Copy"), QKeySequence::Copy, QStringLiteral("Copy"),
         [](Form3 &view) { copyToClipboard(view); });
     auto *separator = new QAction(&view);
     separator->setSeparator(true);
     view.addAction(separator);
-    add(QStringLiteral("C&lear figures"), QKeySequence(Qt::CTRL | Qt::Key_Delete), QStringLiteral("Clear"),
-        [](Form3 &view) { view.clearFigures(); });
+    add(QCoreApplication::translate("FigureExport", "C&lear figures"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
+        QStringLiteral("Clear"), [](Form3 &view) { view.clearFigures(); });
     // The window's zoom, last in the menu.
     for (QAction *zoom : view.zoomActions())
         view.removeAction(zoom);

@@ -43,8 +43,10 @@ Form3::Form3() : Form(designTable())
         {&Text4(), tr("The phase of the Moon in the main window when this window opened.")},
     };
     for (const auto &[box, shows] : notes) {
-        box->setToolTip(shows + u' ' + readsMainWindow);
-        box->setAccessibleDescription(shows + u' ' + readsMainWindow);
+        //: A box's tooltip of two sentences: %1 what the box shows, %2 that the buttons do not read it.
+        const QString note = tr("%1 %2").arg(shows, readsMainWindow);
+        box->setToolTip(note);
+        box->setAccessibleDescription(note);
     }
 }
 
@@ -115,8 +117,21 @@ void Form3::describeDrawing(QStringView pressed, const QString &figure)
         m_figures.append(figure);
     QString description = tr("The astrolabe's geometric solution: a circle with its two axes.");
     description += u' ';
-    description += m_figures.isEmpty() ? tr("Nothing drawn yet.") : tr("Drawn: %1.").arg(m_figures.join(u"; "));
+    QString figures;
+    for (const QString &drawn : std::as_const(m_figures)) {
+        //: Joins two figures in a list of what is drawn: %1 the list so far, %2 the next figure.
+        figures = figures.isEmpty() ? drawn : tr("%1; %2").arg(figures, drawn);
+    }
+    if (m_figures.isEmpty()) {
+        description += tr("Nothing drawn yet.");
+    } else {
+        //: The end of the drawing's description for a screen reader: %1 lists the figures, such as "the Sun's
+        //: line at 30 degrees, red; the ring of the 28 days of the Moon's month".
+        description += tr("Drawn: %1.").arg(figures);
+    }
     setAccessibleDescription(description);
+    //: Spoken to a screen reader when a button has drawn a figure: %1 is the figure, such as "the Moon's line at
+    //: 325 degrees, green".
     if (!pressed.isEmpty())
         Accessibility::announce(button(pressed), tr("Drawn: %1").arg(figure));
 }
@@ -136,12 +151,14 @@ void Form3::drawLineFrom(const QLineEdit &mainField, QLineEdit &shownIn, const Q
 
 void Form3::Command1_Click()
 {
+    //: A figure, in the drawing's description and in "Drawn: %1": %1 is the position in degrees.
     drawLineFrom(mainWindowField(u"Text2"), Text3(), QBColor(2), u"Command1",
                  tr("the Moon's line at %1 degrees, green"));
 }
 
 void Form3::Command2_Click()
 {
+    //: A figure, in the drawing's description and in "Drawn: %1": %1 is the position in degrees.
     drawLineFrom(mainWindowField(u"Text1"), Text1(), QBColor(12), u"Command2", tr("the Sun's line at %1 degrees, red"));
 }
 
@@ -159,5 +176,6 @@ void Form3::Command3_Click()
         const float angle = phaseRingAngle(day);
         Circle(float(FigureCentre.x), float(FigureCentre.y), float(PhaseRingRadius), angle, -angle);
     }
+    //: A figure, in the drawing's description and in "Drawn: %1": %1 is 28.
     describeDrawing(u"Command3", tr("the ring of the %1 days of the Moon's month").arg(DaysInRing));
 }

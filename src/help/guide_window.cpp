@@ -38,7 +38,7 @@ GuideWindow::GuideWindow(const QString &html, const QString &folder)
 {
     setObjectName(QStringLiteral("helpWindow"));
     //: The Help window's title; %1 is the program's name.
-    setWindowTitle(tr("Guide to %1").arg(App::Title()));
+    setWindowTitle(tr("Guide to %1").arg(App::TranslatedTitle()));
     setWindowIcon(App::Icon());
     // The windows' design font is small for reading at length.
     QFont font = this->font();

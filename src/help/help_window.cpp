@@ -6,6 +6,7 @@
 #include "forms.h"
 #include "guide_text.h"
 #include "guide_window.h"
+#include "translation.h"
 #include "window_bounds.h"
 
 #include <QAction>
@@ -34,7 +35,7 @@ QPointer<GuideWindow> &window()
 void reportUnreadableGuide(const QString &path, const QString &reason)
 {
     //: %1 says what is wrong with the guide's file, %2 is the file's name.
-    showUserMessage({MessageKind::Error, App::Title(),
+    showUserMessage({MessageKind::Error, App::TranslatedTitle(),
                      QCoreApplication::translate("Help", "The guide cannot be shown: %1\n\n%2").arg(reason, path)});
 }
 
@@ -76,7 +77,15 @@ namespace Help {
 
 QString guidePath()
 {
-    return guideOverride().isEmpty() ? builtInGuide : guideOverride();
+    if (!guideOverride().isEmpty())
+        return guideOverride();
+    // The guide in the interface's language, index_it.html beside index.html; the English one otherwise.
+    if (const QString language = Translation::language(); !language.isEmpty()) {
+        const QString translated = QStringLiteral(":/help/guide/index_%1.html").arg(language);
+        if (QFile::exists(translated))
+            return translated;
+    }
+    return builtInGuide;
 }
 
 void setGuidePathForTesting(const QString &path)

@@ -64,6 +64,12 @@ QString App::Title()
     return QStringLiteral("Dorlasco's astrolabe simulator");
 }
 
+QString App::TranslatedTitle()
+{
+    //: The program's name, the title of the main window and of the program's messages.
+    return QCoreApplication::translate("App", "Dorlasco's astrolabe simulator");
+}
+
 QIcon App::Icon()
 {
     // A static QIcon would outlive the application that its engine belongs to.

@@ -29,31 +29,35 @@ void showMessageBox(const UserMessage &message)
 // concerns is named as the error names it.
 QString plainWords(const RuntimeError &error)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("Message", text); };
     QString happened;
     QString next;
     switch (error.number()) {
     case RuntimeError::Overflow:
-        happened = tr("A number is too large to work with, or the arithmetic on it went beyond what the program "
-                      "can count.");
+        happened = QCoreApplication::translate(
+            "Message", "A number is too large to work with, or the arithmetic on it went beyond what the program "
+                       "can count.");
         // The solver has already emptied the solar-hour field, and a figure button its own box: only the answer
         // is certain not to have been written.
-        next = tr("No answer was written: the field it would have gone to keeps its text. Type a smaller number "
-                  "and press the button again.");
+        next = QCoreApplication::translate(
+            "Message", "No answer was written: the field it would have gone to keeps its text. Type a smaller number "
+                       "and press the button again.");
         break;
     case RuntimeError::FileNotFound:
-        happened = tr("The picture could not be loaded: the file is not there.");
-        next = tr("The picture already shown stays. Put a copy of the file in its place and try again.");
+        happened = QCoreApplication::translate("Message", "The picture could not be loaded: the file is not there.");
+        next = QCoreApplication::translate(
+            "Message", "The picture already shown stays. Put a copy of the file in its place and try again.");
         break;
     case RuntimeError::PathFileAccessError:
     case RuntimeError::InvalidPicture:
-        happened = tr("The picture could not be loaded.");
-        next = tr("The picture already shown stays. Put a good copy of the file in its place and try again.");
+        happened = QCoreApplication::translate("Message", "The picture could not be loaded.");
+        next = QCoreApplication::translate(
+            "Message", "The picture already shown stays. Put a good copy of the file in its place and try again.");
         break;
     default:
-        happened = tr("Something went wrong inside the program.");
-        next = tr("Nothing was changed, and the program goes on. If it happens again, please report it with the "
-                  "details.");
+        happened = QCoreApplication::translate("Message", "Something went wrong inside the program.");
+        next = QCoreApplication::translate(
+            "Message", "Nothing was changed, and the program goes on. If it happens again, please report it with the "
+                       "details.");
     }
     QString text = happened;
     if (!error.concerns().isEmpty())
@@ -81,7 +85,7 @@ void runEventProcedure(const QString &procedureName, const std::function<void()>
     const auto show = [&](const RuntimeError &error) {
         if (QWidget *window = QApplication::activeWindow())
             Accessibility::withdraw(*window);
-        showUserMessage({MessageKind::Error, App::Title(), plainWords(error), error.number(), procedureName,
+        showUserMessage({MessageKind::Error, App::TranslatedTitle(), plainWords(error), error.number(), procedureName,
                          error.message(procedureName, control)});
     };
     try {
@@ -92,7 +96,8 @@ void runEventProcedure(const QString &procedureName, const std::function<void()>
         show(RuntimeError::overflow());
     } catch (const std::exception &error) {
         // A fault of the program itself: still a message, never a crash.
-        show(RuntimeError(RuntimeError::InvalidProcedureCall, QStringLiteral("Invalid procedure call"),
+        show(RuntimeError(RuntimeError::InvalidProcedureCall,
+                          QStringLiteral(QT_TRANSLATE_NOOP("RuntimeError", "Invalid procedure call")),
                           QString::fromLocal8Bit(error.what())));
     }
 }

@@ -49,7 +49,8 @@ Qt::PenStyle penStyle(int drawStyle)
 
 [[noreturn]] void raiseNoSuchControl(const QString &form, QStringView control)
 {
-    throw RuntimeError(RuntimeError::ObjectRequired, QStringLiteral("Object required"),
+    throw RuntimeError(RuntimeError::ObjectRequired,
+                       QStringLiteral(QT_TRANSLATE_NOOP("RuntimeError", "Object required")),
                        form + u'.' + control.toString());
 }
 
@@ -60,7 +61,7 @@ Form::Form(FormDesign design) : m_design(std::move(design))
     installDesignFont();
     Accessibility::install();
     setObjectName(m_design.name);
-    setWindowTitle(m_design.caption);
+    setWindowTitle(shownText(m_design, m_design.caption));
     setWindowIcon(App::Icon());
     setFont(fontFromDesign(FontDesign{}));
     // The layout is fixed design data, left to right whatever the application's direction (Qt's -reverse).
@@ -136,8 +137,8 @@ void Form::connectClick(QStringView controlName, std::function<void()> handler)
     if (!button)
         raiseNoSuchControl(m_design.name, controlName);
     const QString procedureName = m_design.name + u'.' + controlName.toString() + QStringLiteral("_Click");
-    const QString caption = button->text().simplified();
-    const QString whose = caption.isEmpty() ? QString() : QStringLiteral("the button \"%1\"").arg(caption);
+    // The button's caption names it in a message; a picture box has none.
+    const QString whose = button->text().simplified();
     connect(button, &QAbstractButton::clicked, this,
             [procedureName, handler = std::move(handler), whose] { runEventProcedure(procedureName, handler, whose); });
 }
@@ -150,7 +151,8 @@ void Form::runFormLoad()
 void Form::setDrawStyle(int style)
 {
     if (style < 0 || style > 6)
-        throw RuntimeError(RuntimeError::InvalidProcedureCall, QStringLiteral("Invalid property value"),
+        throw RuntimeError(RuntimeError::InvalidProcedureCall,
+                           QStringLiteral(QT_TRANSLATE_NOOP("RuntimeError", "Invalid property value")),
                            m_design.name + QStringLiteral(".DrawStyle"));
     m_drawStyle = style;
 }

@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "text_box.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include <algorithm>
@@ -15,7 +16,7 @@ QString spokenCaption(const FormDesign &form, const QString &labelName)
 {
     for (const ControlDesign &control : form.controls) {
         if (control.name == labelName)
-            return control.caption.simplified();
+            return shownText(form, control.caption).simplified();
     }
     Q_ASSERT_X(false, "spokenCaption", "the design table names a label it does not have");
     return {};
@@ -31,13 +32,14 @@ void setTextColour(QWidget &widget, const QColor &colour)
     widget.setPalette(palette);
 }
 
-QWidget *createLabel(const ControlDesign &control, QWidget &parent)
+QWidget *createLabel(const FormDesign &design, const ControlDesign &control, QWidget &parent)
 {
-    auto *label = new QLabel(control.caption, &parent);
+    const QString caption = shownText(design, control.caption);
+    auto *label = new QLabel(caption, &parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
-    if (const QString spoken = control.caption.simplified(); spoken != control.caption)
+    if (const QString spoken = caption.simplified(); spoken != caption)
         label->setAccessibleName(spoken);
     return label;
 }
@@ -54,7 +56,7 @@ QWidget *createWindowedControl(const FormDesign &design, const ControlDesign &co
         break;
     }
     case ControlKind::CommandButton: {
-        auto *button = new CaptionButton(control.caption, &parent);
+        auto *button = new CaptionButton(shownText(design, control.caption), &parent);
         button->setAutoDefault(false);
         widget = button;
         break;
@@ -69,11 +71,11 @@ QWidget *createWindowedControl(const FormDesign &design, const ControlDesign &co
         Q_UNREACHABLE();
     }
     if (!control.accessibleName.isEmpty())
-        widget->setAccessibleName(control.accessibleName);
+        widget->setAccessibleName(shownText(design, control.accessibleName));
     else if (!control.labelledBy.isEmpty())
         widget->setAccessibleName(spokenCaption(design, control.labelledBy));
     else if (control.kind == ControlKind::CommandButton)
-        widget->setAccessibleName(control.caption.simplified());
+        widget->setAccessibleName(shownText(design, control.caption).simplified());
     if (!control.describedBy.isEmpty())
         widget->setAccessibleDescription(spokenCaption(design, control.describedBy));
     return widget;
@@ -107,6 +109,13 @@ QWidget *widgetNamed(const BuiltControls &built, const QString &name)
 
 } // namespace
 
+QString shownText(const FormDesign &design, const QString &text)
+{
+    if (text.isEmpty())
+        return text;
+    return QCoreApplication::translate(design.name.toUtf8().constData(), text.toUtf8().constData());
+}
+
 QFont fontFromDesign(const FontDesign &design)
 {
     QFont font(design.face);
@@ -133,7 +142,7 @@ BuiltControls buildControls(const FormDesign &design, QWidget &parent)
 
     std::vector<std::pair<int, QWidget *>> tabOrder;
     for (const ControlDesign *control : widgets) {
-        QWidget *widget = control->kind == ControlKind::Label ? createLabel(*control, parent)
+        QWidget *widget = control->kind == ControlKind::Label ? createLabel(design, *control, parent)
                                                               : createWindowedControl(design, *control, parent);
         widget->setObjectName(control->name);
         widget->setGeometry(twipsToPixels(control->box));

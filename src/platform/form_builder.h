@@ -25,3 +25,7 @@ struct BuiltControls {
 BuiltControls buildControls(const FormDesign &design, QWidget &parent);
 
 QFont fontFromDesign(const FontDesign &font);
+
+// A caption or spoken name of the design in the user's language, the window's design name being the context its
+// table marks the texts with (QT_TRANSLATE_NOOP("Form1", ...)); the design's English where no catalogue has it.
+QString shownText(const FormDesign &design, const QString &text);

@@ -67,7 +67,8 @@ Form &Forms::get(QStringView name)
         if (declared.name == name)
             return load(declared.type, declared.make);
     }
-    throw RuntimeError(RuntimeError::ObjectRequired, QStringLiteral("Object required"), name.toString());
+    throw RuntimeError(RuntimeError::ObjectRequired,
+                       QStringLiteral(QT_TRANSLATE_NOOP("RuntimeError", "Object required")), name.toString());
 }
 
 Form &Forms::show(QStringView name)

@@ -7,6 +7,7 @@
 #include "runtime_error.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -14,19 +15,25 @@ QImage LoadPicture(const QString &path, QSize toFill)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     const auto refuse = [&fullPath](int number, const QString &description, const QString &reason) {
-        return RuntimeError(number, description, fullPath + QStringLiteral(" (") + reason + u')');
+        //: What a message about a picture concerns: %1 is the file's path, %2 why it was refused.
+        return RuntimeError(number, description,
+                            QCoreApplication::translate("RuntimeError", "%1 (%2)").arg(fullPath, reason));
     };
     const RegularFile file = readRegularFile(App::nativeFileName(fullPath), MaxPictureFileBytes);
     switch (file.problem) {
     case RegularFile::None:
         break;
     case RegularFile::NotFound:
-        throw RuntimeError(RuntimeError::FileNotFound, QStringLiteral("File not found"), fullPath);
+        throw RuntimeError(RuntimeError::FileNotFound,
+                           QStringLiteral(QT_TRANSLATE_NOOP("RuntimeError", "File not found")), fullPath);
     case RegularFile::TooLarge:
-        throw refuse(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"), file.reason);
+        throw refuse(RuntimeError::InvalidPicture, QStringLiteral(QT_TRANSLATE_NOOP("RuntimeError", "Invalid picture")),
+                     file.reason);
     default:
-        throw refuse(RuntimeError::PathFileAccessError, QStringLiteral("Path/File access error"),
-                     file.isFolder ? QStringLiteral("a folder, not a picture file") : file.reason);
+        throw refuse(RuntimeError::PathFileAccessError,
+                     QStringLiteral(QT_TRANSLATE_NOOP("RuntimeError", "Path/File access error")),
+                     file.isFolder ? QCoreApplication::translate("RuntimeError", "a folder, not a picture file")
+                                   : file.reason);
     }
 
     QByteArray data = file.data;
@@ -56,13 +63,16 @@ QImage LoadPicture(const QString &path, QSize toFill)
         const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
         const QString reason =
             decoded.isValid() && limit > 0 && bytes > limit
-                ? QStringLiteral("the picture is too large: %1 × %2 pixels").arg(full.width()).arg(full.height())
+                ? QCoreApplication::translate("RuntimeError", "the picture is too large: %1 × %2 pixels")
+                      .arg(full.width())
+                      .arg(full.height())
                 : reader.errorString();
-        throw refuse(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"), reason);
+        throw refuse(RuntimeError::InvalidPicture, QStringLiteral(QT_TRANSLATE_NOOP("RuntimeError", "Invalid picture")),
+                     reason);
     }
     // Qt's readers fill what is missing from a cut-short JPEG, GIF or BMP and report success.
     if (!pictureIsComplete(data))
-        throw refuse(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture"),
-                     QStringLiteral("the file is truncated"));
+        throw refuse(RuntimeError::InvalidPicture, QStringLiteral(QT_TRANSLATE_NOOP("RuntimeError", "Invalid picture")),
+                     QCoreApplication::translate("RuntimeError", "the file is truncated"));
     return picture;
 }

@@ -39,6 +39,6 @@ private:
     QString m_concerns;
 };
 
-// What an Overflow concerns when fields' values could not be used: each field's name with the first characters of
-// its text.
+// What an Overflow concerns when fields' values could not be used (one to three): each field's caption with the
+// first characters of its text.
 QString unusableValues(const std::vector<std::pair<QString, QString>> &namesAndTexts);

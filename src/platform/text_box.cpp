@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "text_box.h"
 
+#include "translation.h"
+
 #include "event_procedure.h"
 
 #include <QGuiApplication>
@@ -41,10 +43,14 @@ bool TextBox::fits(qsizetype insertedLength)
         return true;
     // Qt would cut the text to the limit character by character, and a field of megabytes costs processor time
     // at every blink of the cursor: nothing so long is taken in.
-    const QLocale locale(QLocale::English);
+    // Numbers grouped as the interface's language writes them: "4,097" in English, "4.097" in Italian.
+    const QLocale locale =
+        Translation::language().isEmpty() ? QLocale(QLocale::English) : QLocale(Translation::language());
+    //: %1 is the length the text would have, %2 the longest a field holds (4,096); the form follows %1.
     showUserMessage({MessageKind::Information, window()->windowTitle(),
                      tr("The text is too long for this field: it would hold %1 characters, and a field holds at "
-                        "most %2.\n\nThe field keeps its text.")
+                        "most %2.\n\nThe field keeps its text.",
+                        nullptr, int(length))
                          .arg(locale.toString(length), locale.toString(maxLength()))});
     return false;
 }
