@@ -166,6 +166,11 @@ Vedere astrolabe-simulator(1).
         <source>C&amp;lear figures</source>
         <translation>Ca&amp;ncella le figure</translation>
     </message>
+    <message>
+        <source>The figure could not be printed: %1.</source>
+        <extracomment>%1 is why the printing module could not be loaded.</extracomment>
+        <translation>Non è stato possibile stampare la figura: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Form</name>

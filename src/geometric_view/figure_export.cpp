@@ -4,6 +4,7 @@
 #include "form3.h"
 #include "app.h"
 #include "event_procedure.h"
+#include "figure_output.h"
 #include "regular_file.h"
 #include "replacing_file.h"
 
@@ -20,12 +21,11 @@
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QSvgGenerator>
 
+#include <memory>
 #include <utility>
 
 namespace FigureExport {
@@ -87,29 +87,30 @@ QString askSaveFileName(QWidget *parent)
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-bool askPrint(QWidget *parent, QPrinter &printer)
+// Printing and SVG come from a module of their own; when it cannot be opened, the user is told what failed and why.
+const FigureOutput::Functions *output(const QString &failed)
+{
+    QString whyNot;
+    const FigureOutput::Functions *functions = FigureOutput::functions(&whyNot);
+    if (!functions)
+        reportFailure(QString(failed).arg(whyNot));
+    return functions;
+}
+
+bool askPrint(QWidget *parent, QPrinter &printer, const FigureOutput::Functions &output)
 {
     if (dialogs().print)
         return dialogs().print(parent, printer);
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    return output.askPrint(parent, printer);
 }
 
-bool writeSvg(const Form3 &view, QIODevice &device)
+bool writeSvg(const Form3 &view, QIODevice &device, const FigureOutput::Functions &output)
 {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&device);
     const QSize size = (sheetSize(view) * FileScale).toSize();
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(view.windowTitle());
-    svg.setDescription(quantities(view));
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    paintSheet(painter, view, QRectF(QPointF(0, 0), size));
-    return painter.end();
+    return output.writeSvg(device, size, view.windowTitle(), quantities(view), [&](QPainter &painter) {
+        painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+        paintSheet(painter, view, QRectF(QPointF(0, 0), size));
+    });
 }
 
 bool writePdf(const Form3 &view, QIODevice &device)
@@ -229,8 +230,11 @@ QImage sheetImage(const Form3 &view)
 
 bool printTo(const Form3 &view, QPrinter &printer)
 {
-    printer.setDocName(view.windowTitle());
-    const QString target = printer.outputFileName();
+    const FigureOutput::Functions *printing = output(QStringLiteral("The figure could not be printed"));
+    if (!printing)
+        return false;
+    printing->setDocName(printer, view.windowTitle());
+    const QString target = printing->outputFileName(printer);
     const auto failed = [&](const QString &reason) {
         //: %1 is the file printed to; %2 is why it failed, such as "No space left on device".
         reportFailure(QCoreApplication::translate("FigureExport", "The figure could not be printed to \"%1\": %2.")
@@ -243,8 +247,8 @@ bool printTo(const Form3 &view, QPrinter &printer)
         if (!painter.begin(&printer))
             return Painted::NotStarted;
         paintSheet(painter, view,
-                   QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
-        return painter.end() && printer.printerState() != QPrinter::Error ? Painted::Done : Painted::Failed;
+                   QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printing->resolution(printer)).size()));
+        return painter.end() && !printing->hasFailed(printer) ? Painted::Done : Painted::Failed;
     };
     if (target.isEmpty()) {
         const Painted painted = paint();
@@ -263,16 +267,16 @@ bool printTo(const Form3 &view, QPrinter &printer)
     ReplacingFile file(target);
     if (!file.create())
         return failed(file.errorString());
-    printer.setOutputFileName(file.temporaryName());
+    printing->setOutputFileName(printer, file.temporaryName());
     const Painted painted = paint();
-    printer.setOutputFileName(target);
+    printing->setOutputFileName(printer, target);
     if (painted != Painted::Done) {
         //: %1 is the file printed to.
         reportFailure(
             QCoreApplication::translate("FigureExport", "The figure could not be printed to \"%1\".").arg(target));
         return false;
     }
-    if (printer.outputFormat() == QPrinter::PdfFormat && !isWholePdf(file.temporaryName())) {
+    if (printing->printsPdf(printer) && !isWholePdf(file.temporaryName())) {
         //: %1 is a size in bytes, such as "4 KiB".
         return failed(
             QCoreApplication::translate("FigureExport", "the printed file came out cut short, with %1 free on its disk")
@@ -294,6 +298,12 @@ bool saveTo(const Form3 &view, const QString &path)
     };
     if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf")
         return failed(QCoreApplication::translate("FigureExport", "the name must end in .png, .svg or .pdf"));
+    const FigureOutput::Functions *svg = nullptr;
+    if (suffix == u"svg"
+        && !(
+            svg = output(
+                QCoreApplication::translate("FigureExport", "The figure could not be saved to \"%1\": %2.").arg(path))))
+        return false;
     // QSaveFile renames its file over whatever lies at the name: a device would be replaced, not written to.
     if (const QString refused = refusedSaveTarget(QFile::encodeName(path)); !refused.isEmpty())
         return failed(refused);
@@ -306,7 +316,7 @@ bool saveTo(const Form3 &view, const QString &path)
     if (suffix == u"png")
         written = sheetImage(view).save(&file, "PNG");
     else if (suffix == u"svg")
-        written = writeSvg(view, file);
+        written = writeSvg(view, file, *svg);
     else
         written = writePdf(view, file);
     // The last bytes of a small file wait in QSaveFile's buffer, and commit() does not report a failure to write
@@ -361,8 +371,15 @@ void addActions(Form3 &view)
     };
     add(QCoreApplication::translate("FigureExport", "&Print…"), QKeySequence::Print, QStringLiteral("Print"),
         [](Form3 &view) {
-            QPrinter printer(QPrinter::HighResolution);
-            if (askPrint(&view, printer))
+            //: %1 is why the printing module could not be loaded.
+            const FigureOutput::Functions *printing =
+                output(QCoreApplication::translate("FigureExport", "The figure could not be printed: %1."));
+            if (!printing)
+                return;
+            const std::unique_ptr<QPagedPaintDevice, void (*)(QPagedPaintDevice *)> device(printing->newPrinter(),
+                                                                                           printing->deletePrinter);
+            auto &printer = static_cast<QPrinter &>(*device);
+            if (askPrint(&view, printer, *printing))
                 printTo(view, printer);
         });
     add(QCoreApplication::translate("FigureExport", "&Save As…"), QKeySequence::Save, QStringLiteral("Save"),

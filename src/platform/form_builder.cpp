@@ -5,6 +5,8 @@
 #include "text_box.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
+#include <QHash>
 #include <QLabel>
 
 #include <algorithm>
@@ -107,6 +109,28 @@ QWidget *widgetNamed(const BuiltControls &built, const QString &name)
     return nullptr;
 }
 
+// The installed face a design's face stands for, looked up once for each face. A font asked for by a face that is not
+// installed would have Qt ask fontconfig for the fallbacks of every style before it tries the substitutes. The names
+// are looked for among the installed families: QFontDatabase::hasFamily() asks fontconfig for aliases as well, which
+// costs as much as a fallback.
+QString installedFace(const QString &face)
+{
+    static QHash<QString, QString> installed;
+    if (const auto known = installed.constFind(face); known != installed.cend())
+        return *known;
+    const QStringList families = QFontDatabase::families();
+    const auto isInstalled = [&families](const QString &name) { return families.contains(name, Qt::CaseInsensitive); };
+    QString found = face;
+    if (!isInstalled(face)) {
+        const QStringList substitutes = QFont::substitutes(face);
+        if (const auto present = std::find_if(substitutes.cbegin(), substitutes.cend(), isInstalled);
+            present != substitutes.cend())
+            found = *present;
+    }
+    installed.insert(face, found);
+    return found;
+}
+
 } // namespace
 
 QString shownText(const FormDesign &design, const QString &text)
@@ -118,7 +142,7 @@ QString shownText(const FormDesign &design, const QString &text)
 
 QFont fontFromDesign(const FontDesign &design)
 {
-    QFont font(design.face);
+    QFont font(installedFace(design.face));
     font.setPointSizeF(design.points);
     font.setBold(design.bold);
     font.setItalic(design.italic);

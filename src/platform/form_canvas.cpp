@@ -185,13 +185,25 @@ void FormCanvas::paintEvent(QPaintEvent *event)
     painter.setLayoutDirection(layoutDirection());
     painter.setClipRegion(event->region());
     // Lines and images lie beneath what is drawn, so a figure drawn along a line control stays in sight; labels,
-    // like the windowed controls, are child widgets and cover it.
+    // like the windowed controls, are child widgets and cover it. Only what meets the repainted region is drawn: a
+    // blinking cursor repaints a few pixels.
     const QColor text = palette().color(QPalette::WindowText);
+    const qreal scale = zoomFactor();
     for (const PaintedControl &control : m_painted) {
-        if (control.design->kind == ControlKind::Line)
-            paintLineControl(painter, *control.design, text, zoomFactor());
-        else if (!control.scaledPicture.isNull())
-            painter.drawPixmap(zoomed(control.rect).topLeft(), control.scaledPicture);
+        if (control.design->kind == ControlKind::Line) {
+            const qreal reach = control.design->lineWidth * scale / 2 + 1;
+            const QRectF line = QRectF(twipsToPixels(control.design->ends.p1()) * scale,
+                                       twipsToPixels(control.design->ends.p2()) * scale)
+                                    .normalized()
+                                    .adjusted(-reach, -reach, reach, reach);
+            if (event->region().intersects(line.toAlignedRect()))
+                paintLineControl(painter, *control.design, text, scale);
+        } else if (!control.scaledPicture.isNull()) {
+            const QRect picture =
+                QRectF(zoomed(control.rect).topLeft(), control.scaledPicture.deviceIndependentSize()).toAlignedRect();
+            if (event->region().intersects(picture))
+                painter.drawPixmap(picture.topLeft(), control.scaledPicture);
+        }
     }
     if (!m_surface.isNull())
         painter.drawImage(QPointF(0, 0), m_surface.image());

@@ -40,6 +40,18 @@ QImage LoadPicture(const QString &path, QSize toFill)
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
+    // The plate is a JPEG: a picture whose bytes say so is given to Qt's JPEG plugin alone, where a picture of
+    // unknown format has Qt load every image plugin and ask each in turn. Any other picture, or a JPEG when the
+    // plugin is missing, is told by its bytes.
+    if (data.startsWith("\xFF\xD8\xFF")) {
+        reader.setFormat("jpeg");
+        reader.setAutoDetectImageFormat(false);
+        if (!reader.canRead()) {
+            reader.setFormat(QByteArray());
+            reader.setAutoDetectImageFormat(true);
+            reader.setDevice(&buffer);
+        }
+    }
     // The reader forgets the size and the format once a read has failed.
     const QSize full = reader.size();
     const QImage::Format format = reader.imageFormat();

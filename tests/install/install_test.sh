@@ -111,8 +111,8 @@ program=$(realpath -e "$link") || fail "the link $link -> $target leads nowhere"
 program_dir=$(dirname "$program")
 [[ $program_dir != "$bin" ]] || fail "the program lies in $bin itself, not in a folder of its own"
 contents=$(find "$program_dir" -mindepth 1 -printf '%f\n' | sort | tr '\n' ' ')
-[[ $contents == "$command_name placna01.jpg " ]] ||
-    fail "$program_dir should hold the program and its picture only, it holds: $contents"
+[[ $contents == "astrolabe-figure-output.so $command_name placna01.jpg " ]] ||
+    fail "$program_dir should hold the program, its printing module and its picture only, it holds: $contents"
 [[ $(head -c 3 "$program_dir/placna01.jpg" | od -An -tx1 | tr -d ' \n') == ffd8ff ]] ||
     fail "placna01.jpg is not a JPEG file"
 
