@@ -11,7 +11,7 @@ PREFIX ?= /usr/local
 # Everything the build, the tests and the program need, from Debian's packages.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev \
             fonts-liberation2 xvfb xauth x11-utils imagemagick desktop-file-utils appstream \
-            dpkg-dev file lintian poppler-utils dbus at-spi2-core python3-pyatspi xdotool orca
+            dpkg-dev file lintian poppler-utils dbus at-spi2-core python3-pyatspi xdotool orca openbox
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
