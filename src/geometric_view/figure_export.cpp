@@ -2,6 +2,7 @@
 #include "figure_export.h"
 
 #include "form3.h"
+#include "accessibility.h"
 #include "app.h"
 #include "event_procedure.h"
 #include "regular_file.h"
@@ -62,6 +63,12 @@ QSizeF sheetSize(const Form3 &view)
 void reportFailure(const QString &what)
 {
     showUserMessage({MessageKind::Error, App::Title(), what});
+}
+
+// A save or a print that worked, said to a screen reader: the dialog has closed, and nothing else shows it.
+void tellDone(const Form3 &view, const QString &words)
+{
+    Accessibility::announce(view, words);
 }
 
 QString askSaveFileName(QWidget *parent)
@@ -245,6 +252,10 @@ bool printTo(const Form3 &view, QPrinter &printer)
         else if (painted == Painted::Failed)
             reportFailure(QCoreApplication::translate(
                 "FigureExport", "The figure could not be printed: the printer reported an error."));
+        else
+            //: Told to a screen reader; %1 is the printer's name.
+            tellDone(view, QCoreApplication::translate("FigureExport", "The figure was sent to the printer %1.")
+                               .arg(printer.printerName()));
         return painted == Painted::Done;
     }
 
@@ -269,6 +280,9 @@ bool printTo(const Form3 &view, QPrinter &printer)
     }
     if (!file.commit())
         return failed(file.errorString());
+    //: Told to a screen reader; %1 is the name of the file printed to, without its folder.
+    tellDone(view, QCoreApplication::translate("FigureExport", "The figure was printed to the file \"%1\".")
+                       .arg(QFileInfo(target).fileName()));
     return true;
 }
 
@@ -308,6 +322,10 @@ bool saveTo(const Form3 &view, const QString &path)
     if (!file.commit())
         return failed(file.errorString());
     lastSaveFolder() = QFileInfo(path).absolutePath();
+    //: Told to a screen reader; %1 is the name of the file saved, without its folder.
+    tellDone(
+        view,
+        QCoreApplication::translate("FigureExport", "The figure was saved as \"%1\".").arg(QFileInfo(path).fileName()));
     return true;
 }
 
