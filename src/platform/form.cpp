@@ -81,7 +81,7 @@ Form::Form(FormDesign design) : m_design(std::move(design))
 
     m_frameWait.setInterval(50);
     connect(&m_frameWait, &QTimer::timeout, this, [this] {
-        if (!isVisible() || ++m_frameChecks >= 40)
+        if (!isVisible() || !m_watchedHandle || ++m_frameChecks >= 40)
             m_frameWait.stop();
         else if (!m_watchedHandle->frameMargins().isNull()) {
             m_frameWait.stop();
@@ -216,7 +216,7 @@ void Form::closeEvent(QCloseEvent *event)
 void Form::showEvent(QShowEvent *event)
 {
     m_seen = true;
-    // A window manager frames a window after it is shown: its frame is known at the first exposure.
+    // A window manager frames a window after it is shown, by its first exposure or a little later.
     m_awaitingFrame = true;
     if (QWindow *handle = windowHandle(); handle && handle != m_watchedHandle) {
         handle->installEventFilter(this);
@@ -255,7 +255,7 @@ void Form::fitScrollArea()
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_watchedHandle) {
+    if (m_watchedHandle && watched == m_watchedHandle) {
         if (event->type() == QEvent::Expose && m_awaitingFrame && m_watchedHandle->isExposed()) {
             m_awaitingFrame = false;
             awaitFrame();

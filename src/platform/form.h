@@ -4,7 +4,9 @@
 #include "design_table.h"
 #include "form_canvas.h"
 
+#include <QPointer>
 #include <QTimer>
+#include <QWindow>
 #include <QWidget>
 
 #include <functional>
@@ -14,7 +16,6 @@ class QAbstractButton;
 class QAction;
 class QLineEdit;
 class QScrollArea;
-class QWindow;
 
 // A window built from its design table, with the design's operations on it: its controls by name, Line and Circle
 // on its surface, pictures, and its Form_Load. What it shows is a canvas (the controls, with the lines, images and
@@ -117,7 +118,7 @@ private:
     bool m_seen = false;
     // Shown, and not yet framed since.
     bool m_awaitingFrame = false;
-    QWindow *m_watchedHandle = nullptr;
+    QPointer<QWindow> m_watchedHandle;
     QTimer m_frameWait;
     int m_frameChecks = 0;
 };
