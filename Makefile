@@ -13,7 +13,7 @@ PREFIX ?= /usr/local
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev \
             fonts-liberation2 xvfb xauth x11-utils imagemagick desktop-file-utils appstream \
             build-essential dpkg-dev debhelper devscripts file lintian poppler-utils dbus at-spi2-core \
-            python3-pyatspi xdotool orca qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+            python3-pyatspi xdotool orca qt6-tools-dev qt6-l10n-tools qt6-translations-l10n openbox
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

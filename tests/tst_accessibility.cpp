@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QtTest>
@@ -45,6 +46,9 @@ private slots:
     void everyWindowedControlHasAName();
     void resultsAreToldInWords_data();
     void resultsAreToldInWords();
+    void tooFewValuesAreExplained();
+    void zoomIsTold_data();
+    void zoomIsTold();
     void rolesAndActions_data();
     void rolesAndActions();
 };
@@ -196,6 +200,54 @@ void TestAccessibility::resultsAreToldInWords()
         QVERIFY2(description.endsWith(viewDescription), qPrintable(description));
         QCOMPARE(Forms::get<Form3>().windowTitle(), u"Form3a"_s);
     }
+}
+
+// Solve with fewer than two quantities shows the drawing window alone: it says why, as it appears and to whoever
+// comes back to it, and how to get the main window back.
+void TestAccessibility::tooFewValuesAreExplained()
+{
+    const QString why = u"No quantity was computed: fewer than two were given. Close this window to return to the "
+                        u"main window."_s;
+    openWindow<Form1>(ShownUntil::Active);
+    for (const QString &sun : {u"30"_s, u""_s}) {
+        setMainFields(sun, u""_s);
+        Forms::get<Form1>().bringToFront();
+        press(u"Form1.Command1"_s);
+        Form3 &view = Forms::get<Form3>();
+        QVERIFY(view.isVisible());
+        QVERIFY(!Forms::get<Form1>().isVisible());
+        QCOMPARE(Accessibility::lastAnnouncement(view), why);
+        // Said once, however often.
+        const QString description = spokenText(&view, QAccessible::Description);
+        QVERIFY2(description.startsWith(why + u' ') && description.lastIndexOf(why) == 0, qPrintable(description));
+        QVERIFY(description.endsWith(u"Nothing drawn yet."_s));
+    }
+    Forms::get<Form3>().close();
+    QVERIFY(Forms::get<Form1>().isVisible());
+}
+
+void TestAccessibility::zoomIsTold_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QList<int>>("actions"); // 0 larger, 1 smaller, 2 as designed
+    QTest::addColumn<QString>("told");
+    QTest::newRow("larger") << u"Form1"_s << QList<int>{0} << u"Zoom 125%"_s;
+    QTest::newRow("larger twice, the drawing window") << u"Form3"_s << QList<int>{0, 0} << u"Zoom 150%"_s;
+    QTest::newRow("as designed") << u"Form1"_s << QList<int>{0, 0, 2} << u"Zoom 100%"_s;
+    // At either end nothing changes, and the student hears where the window stays.
+    QTest::newRow("smaller than designed") << u"Form3"_s << QList<int>{1} << u"Zoom 100%"_s;
+    QTest::newRow("past the largest") << u"Form1"_s << QList<int>(10, 0) << u"Zoom 300%"_s;
+}
+
+void TestAccessibility::zoomIsTold()
+{
+    QFETCH(QString, window);
+    QFETCH(QList<int>, actions);
+    QFETCH(QString, told);
+    Form &form = openWindow(window, ShownUntil::Active);
+    for (int action : actions)
+        form.zoomActions()[action]->trigger();
+    QCOMPARE(Accessibility::lastAnnouncement(form), told);
 }
 
 void TestAccessibility::rolesAndActions_data()

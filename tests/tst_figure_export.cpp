@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "figure_export.h"
+#include "accessibility.h"
 #include "form3.h"
 #include "forms.h"
 #include "test_support.h"
@@ -135,6 +136,8 @@ private slots:
     void killedMidwayLeavesAWholeFile_data();
     void killedMidwayLeavesAWholeFile();
     void saveDialogOpensInPicturesThenWhereTheLastSaveWent();
+    void doneIsTold_data();
+    void doneIsTold();
 
 private:
     MessageRecorder m_messages;
@@ -344,6 +347,44 @@ void TestFigureExport::saveDialogOpensInPicturesThenWhereTheLastSaveWent()
     QCOMPARE(FigureExport::saveDialogFolder(), home.filePath(u"Pictures"_s));
     QVERIFY(FigureExport::saveTo(view, elsewhere.filePath(u"figure.svg"_s)));
     QCOMPARE(FigureExport::saveDialogFolder(), elsewhere.path());
+    m_messages.clear();
+}
+
+void TestFigureExport::doneIsTold_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("told"); // empty: nothing, a message says what failed
+    QTest::newRow("saved as PNG") << QKeySequence(QKeySequence::Save) << u"figure.png"_s
+                                  << u"The figure was saved as \"figure.png\"."_s;
+    QTest::newRow("saved as PDF") << QKeySequence(QKeySequence::Save) << u"sheet.pdf"_s
+                                  << u"The figure was saved as \"sheet.pdf\"."_s;
+    QTest::newRow("not saved") << QKeySequence(QKeySequence::Save) << u"figure.txt"_s << u""_s;
+    QTest::newRow("printed to a file") << QKeySequence(QKeySequence::Print) << u"printed.pdf"_s
+                                       << u"The figure was printed to the file \"printed.pdf\"."_s;
+    QTest::newRow("not printed") << QKeySequence(QKeySequence::Print) << u"missing/printed.pdf"_s << u""_s;
+}
+
+// A save or a print that worked is told to a screen reader with the file's name; one that failed is not.
+void TestFigureExport::doneIsTold()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, name);
+    QFETCH(QString, told);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    FigureExport::setDialogs({[path](QWidget *) { return path; },
+                              [path](QWidget *, QPrinter &printer) {
+                                  printer.setOutputFileName(path);
+                                  return true;
+                              }});
+    Form3 &view = viewWithBothLines();
+    view.bringToFront();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    Accessibility::withdraw(view);
+    QTest::keySequence(&view, keys);
+    QCOMPARE(Accessibility::lastAnnouncement(view), told);
+    QCOMPARE(m_messages.messages().empty(), !told.isEmpty());
     m_messages.clear();
 }
 

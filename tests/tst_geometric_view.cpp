@@ -7,6 +7,7 @@
 #include "forms.h"
 #include "pixel_probes.h"
 #include "shown_controls.h"
+#include "standard_keys.h"
 #include "test_support.h"
 
 #include <QAbstractButton>
@@ -188,6 +189,10 @@ private slots:
     void opensFromTheMainWindow();
     void placedBesideTheMainWindow_data();
     void placedBesideTheMainWindow();
+    void framedWhollyOnTheScreen_data();
+    void framedWhollyOnTheScreen();
+    void closeKeysCloseTheView_data();
+    void closeKeysCloseTheView();
     void aThousandOpeningsLeaveNothingBehind();
     void controlPlaces_data();
     void controlPlaces();
@@ -268,9 +273,10 @@ void TestGeometricView::placedBesideTheMainWindow()
 {
     QFETCH(QPoint, main);
     QFETCH(QPoint, view);
+    // Put there by the user: a window is shown wholly on the screen.
     Form1 &mainWindow = Forms::get<Form1>();
-    mainWindow.move(main);
     QVERIFY(showAndWait(mainWindow));
+    mainWindow.move(main);
     QCOMPARE(mainWindow.frameGeometry().topLeft(), main);
 
     Form3 *opened = openViewFromMainWindow();
@@ -282,6 +288,94 @@ void TestGeometricView::placedBesideTheMainWindow()
     opened->hide();
     QCOMPARE(openViewFromMainWindow(), opened);
     QCOMPARE(opened->frameGeometry().topLeft(), QPoint(40, 30));
+}
+
+void TestGeometricView::framedWhollyOnTheScreen_data()
+{
+    QTest::addColumn<QPointF>("main"); // the main window's frame, from the screen's upper-left corner (0, 0) to
+                                       // its lower-right (1, 1)
+    QTest::addColumn<bool>("zoomedAndBack");
+    QTest::newRow("main window at the upper-left corner") << QPointF(0, 0) << false;
+    QTest::newRow("main window at the top, after a zoom and Ctrl+0") << QPointF(0.3, 0) << true;
+    QTest::newRow("main window at the upper-right corner") << QPointF(1, 0) << false;
+    QTest::newRow("main window at the lower-right corner") << QPointF(1, 1) << false;
+}
+
+// The view appears with its frame wholly on the screen, title bar included, beside the main window's frame. Run
+// also under a window manager, whose frames are known only once the window is shown.
+void TestGeometricView::framedWhollyOnTheScreen()
+{
+    QFETCH(QPointF, main);
+    QFETCH(bool, zoomedAndBack);
+    Form1 &mainWindow = Forms::get<Form1>();
+    QVERIFY(showAndWait(mainWindow, ShownUntil::Active));
+    if (zoomedAndBack) {
+        mainWindow.zoomActions()[0]->trigger();
+        mainWindow.zoomActions()[2]->trigger();
+    }
+    const QRect room = mainWindow.screen()->availableGeometry();
+    QTRY_VERIFY(!mainWindow.windowHandle()->frameMargins().isNull());
+    const QSize mainFrame = mainWindow.windowHandle()->frameGeometry().size();
+    const QPoint at = room.topLeft()
+                      + QPoint(int(main.x() * std::max(0, room.width() - mainFrame.width())),
+                               int(main.y() * std::max(0, room.height() - mainFrame.height())));
+    mainWindow.windowHandle()->setFramePosition(at);
+    QTRY_COMPARE(mainWindow.windowHandle()->frameGeometry().topLeft(), at);
+
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    // A window manager may move a window once more after Qt has moved it: what counts is where it settles.
+    QTest::qWait(QGuiApplication::platformName() == u"xcb" ? 300 : 0);
+    const QRect frame = view->windowHandle()->frameGeometry();
+    QVERIFY2(room.contains(frame), qPrintable(u"frame %1,%2 %3x%4 on %5x%6"_s.arg(frame.x())
+                                                  .arg(frame.y())
+                                                  .arg(frame.width())
+                                                  .arg(frame.height())
+                                                  .arg(room.width())
+                                                  .arg(room.height())));
+    QVERIFY(frame.top() < view->geometry().top());
+    // Beside the main window's frame, within a pixel a window manager may round a frame by.
+    const int beside = mainWindow.windowHandle()->frameGeometry().right() + 1 + 8;
+    QCOMPARE_LE(std::abs(frame.left() - std::max(room.left(), std::min(beside, room.right() + 1 - frame.width()))), 1);
+    QCOMPARE_LE(std::abs(frame.top() - std::min(at.y(), room.bottom() + 1 - frame.height())), 1);
+
+    // Moved off every screen and shown again, it comes back onto one.
+    view->hide();
+    view->move(room.right() + 2000, room.bottom() + 2000);
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    QTRY_VERIFY(room.contains(view->windowHandle()->frameGeometry()));
+}
+
+void TestGeometricView::closeKeysCloseTheView_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    // Ctrl+W on every desktop.
+    for (const QKeySequence &key :
+         distinctKeys(QKeySequence::keyBindings(QKeySequence::Close) << QKeySequence(Qt::CTRL | Qt::Key_W)))
+        QTest::newRow(qPrintable(key.toString())) << key;
+}
+
+// The desktop's Close keys close the view from any of its controls, and the main window stays; no key of the view
+// is on two of its actions, or twice on one, where Qt would answer neither.
+void TestGeometricView::closeKeysCloseTheView()
+{
+    QFETCH(QKeySequence, keys);
+    Form3 *view = openViewFromMainWindow();
+    QVERIFY(view);
+    QVERIFY(showAndWait(*view, ShownUntil::Active));
+    QList<QKeySequence> seen;
+    for (const QAction *action : view->actions()) {
+        for (const QKeySequence &key : action->shortcuts()) {
+            QVERIFY2(!seen.contains(key), qPrintable(key.toString()));
+            seen.append(key);
+        }
+    }
+    view->Text1().setFocus();
+    QTest::keySequence(view, keys);
+    QTRY_VERIFY(!Forms::isLoaded<Form3>());
+    QVERIFY(Forms::get<Form1>().isVisible());
 }
 
 // Opening and closing the view a thousand times leaves no window, widget or object behind. Under the sanitizer build
@@ -915,7 +1009,9 @@ void TestGeometricView::zoomFromTheMenuAndBack()
     QVERIFY(showAndWait(*view, ShownUntil::Active));
     const QImage designed = view->grab().toImage();
     const QList<QAction *> menu = view->actions();
-    QCOMPARE(menu.mid(menu.size() - 3), view->zoomActions());
+    // Then the Close, after its separator.
+    QCOMPARE(menu.mid(menu.size() - 5, 3), view->zoomActions());
+    QCOMPARE(menu.back()->shortcuts(), closeKeys());
     QCOMPARE(view->zoomActions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Plus));
     for (QAction *zoom : view->zoomActions())
         QVERIFY(zoom->isShortcutVisibleInContextMenu());

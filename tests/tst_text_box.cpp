@@ -8,6 +8,7 @@
 #include "field_values.h"
 #include "form1.h"
 #include "forms.h"
+#include "controls.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -92,6 +93,8 @@ private slots:
     void textBroughtIn();
     void writtenFieldsShowTheirBeginning_data();
     void writtenFieldsShowTheirBeginning();
+    void bordersStandOut_data();
+    void bordersStandOut();
 };
 
 void TestTextBox::textBroughtIn_data()
@@ -191,6 +194,47 @@ void TestTextBox::writtenFieldsShowTheirBeginning()
     const QLineEdit &box = textBoxNamed(field);
     QVERIFY(box.text().size() > 1);
     QCOMPARE(box.cursorPosition(), 0);
+}
+
+void TestTextBox::bordersStandOut_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("the main window's Sun field") << u"Form1.Text1"_s;
+    QTest::newRow("the drawing window's Moon box") << u"Form3.Text3"_s;
+}
+
+// On the window's own pixels, as the screen shows them: a box's border stands out from the window around it, and
+// the focus changes a band of pixels two wide all round, each by 3:1 at least.
+void TestTextBox::bordersStandOut()
+{
+    QFETCH(QString, box);
+    QLineEdit &field = textBoxNamed(box);
+    Form &form = openWindow(box.section(u'.', 0, 0), ShownUntil::Active);
+    const QRect place(field.mapTo(&form, QPoint(0, 0)), field.size());
+    form.windowedControl(u"Command1").setFocus();
+    const QImage unfocused = form.grab().toImage();
+    field.setFocus();
+    const QImage focused = form.grab().toImage();
+    const QColor window = unfocused.pixelColor(place.topLeft() - QPoint(2, 2));
+    // The middle of each side, from outside in.
+    const int midX = place.center().x(), midY = place.center().y();
+    const QList<std::pair<QPoint, QPoint>> sides = {{QPoint(midX, place.top()), QPoint(0, 1)},
+                                                    {QPoint(midX, place.bottom()), QPoint(0, -1)},
+                                                    {QPoint(place.left(), midY), QPoint(1, 0)},
+                                                    {QPoint(place.right(), midY), QPoint(-1, 0)}};
+    for (const auto &[edge, inward] : sides) {
+        double border = 0;
+        for (int depth = 0; depth < 2; ++depth)
+            border = std::max(border, contrastRatio(unfocused.pixelColor(edge + inward * depth), window));
+        QVERIFY2(border >= 3.0, qPrintable(u"border %1:1 at %2,%3"_s.arg(border).arg(edge.x()).arg(edge.y())));
+        int changed = 0;
+        for (int depth = 0; depth < 5; ++depth) {
+            const QPoint at = edge + inward * depth;
+            if (contrastRatio(focused.pixelColor(at), unfocused.pixelColor(at)) >= 3.0)
+                ++changed;
+        }
+        QVERIFY2(changed >= 2, qPrintable(u"%1 pixels changed at %2,%3"_s.arg(changed).arg(edge.x()).arg(edge.y())));
+    }
 }
 
 QTEST_MAIN(TestTextBox)

@@ -171,6 +171,21 @@ Vedere astrolabe-simulator(1).
         <extracomment>%1 is why the printing module could not be loaded.</extracomment>
         <translation>Non è stato possibile stampare la figura: %1.</translation>
     </message>
+    <message>
+        <source>The figure was sent to the printer %1.</source>
+        <extracomment>Told to a screen reader; %1 is the printer&apos;s name.</extracomment>
+        <translation>La figura è stata inviata alla stampante %1.</translation>
+    </message>
+    <message>
+        <source>The figure was printed to the file &quot;%1&quot;.</source>
+        <extracomment>Told to a screen reader; %1 is the name of the file printed to, without its folder.</extracomment>
+        <translation>La figura è stata stampata nel file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The figure was saved as &quot;%1&quot;.</source>
+        <extracomment>Told to a screen reader; %1 is the name of the file saved, without its folder.</extracomment>
+        <translation>La figura è stata salvata come &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>Form</name>
@@ -185,6 +200,11 @@ Vedere astrolabe-simulator(1).
     <message>
         <source>&amp;Actual Size</source>
         <translation>&amp;Dimensione reale</translation>
+    </message>
+    <message>
+        <source>Zoom %1%</source>
+        <extracomment>Told to a screen reader after Ctrl+plus, Ctrl+minus or Ctrl+0; %1 is the window&apos;s zoom in percent, as 150.</extracomment>
+        <translation>Ingrandimento %1%</translation>
     </message>
 </context>
 <context>
@@ -333,6 +353,10 @@ Vedere astrolabe-simulator(1).
         <source>Turn the astrolabe to point the Sun  or the Moon</source>
         <translation>Ruota verso il Sole o la Luna</translation>
     </message>
+    <message>
+        <source>No quantity was computed: fewer than two were given. Close this window to return to the main window.</source>
+        <translation>Nessuna grandezza è stata calcolata: ne sono state date meno di due. Chiudi questa finestra per tornare alla finestra principale.</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>
@@ -423,6 +447,10 @@ Vedere astrolabe-simulator(1).
     <message>
         <source>Moon&apos;s Phase</source>
         <translation>Fase Luna</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "figure_export.h"
 
 #include "form3.h"
+#include "accessibility.h"
 #include "app.h"
 #include "event_procedure.h"
 #include "figure_output.h"
@@ -63,6 +64,12 @@ QSizeF sheetSize(const Form3 &view)
 void reportFailure(const QString &what)
 {
     showUserMessage({MessageKind::Error, App::TranslatedTitle(), what});
+}
+
+// A save or a print that worked, said to a screen reader: the dialog has closed, and nothing else shows it.
+void tellDone(const Form3 &view, const QString &words)
+{
+    Accessibility::announce(view, words);
 }
 
 QString askSaveFileName(QWidget *parent)
@@ -230,7 +237,8 @@ QImage sheetImage(const Form3 &view)
 
 bool printTo(const Form3 &view, QPrinter &printer)
 {
-    const FigureOutput::Functions *printing = output(QStringLiteral("The figure could not be printed"));
+    const FigureOutput::Functions *printing =
+        output(QCoreApplication::translate("FigureExport", "The figure could not be printed: %1."));
     if (!printing)
         return false;
     printing->setDocName(printer, view.windowTitle());
@@ -258,6 +266,10 @@ bool printTo(const Form3 &view, QPrinter &printer)
         else if (painted == Painted::Failed)
             reportFailure(QCoreApplication::translate(
                 "FigureExport", "The figure could not be printed: the printer reported an error."));
+        else
+            //: Told to a screen reader; %1 is the printer's name.
+            tellDone(view, QCoreApplication::translate("FigureExport", "The figure was sent to the printer %1.")
+                               .arg(printing->printerName(printer)));
         return painted == Painted::Done;
     }
 
@@ -284,6 +296,9 @@ bool printTo(const Form3 &view, QPrinter &printer)
     }
     if (!file.commit())
         return failed(file.errorString());
+    //: Told to a screen reader; %1 is the name of the file printed to, without its folder.
+    tellDone(view, QCoreApplication::translate("FigureExport", "The figure was printed to the file \"%1\".")
+                       .arg(QFileInfo(target).fileName()));
     return true;
 }
 
@@ -331,6 +346,10 @@ bool saveTo(const Form3 &view, const QString &path)
     if (!file.commit())
         return failed(file.errorString());
     lastSaveFolder() = QFileInfo(path).absolutePath();
+    //: Told to a screen reader; %1 is the name of the file saved, without its folder.
+    tellDone(
+        view,
+        QCoreApplication::translate("FigureExport", "The figure was saved as \"%1\".").arg(QFileInfo(path).fileName()));
     return true;
 }
 

@@ -26,6 +26,7 @@ struct Functions {
     int (*resolution)(const QPagedPaintDevice &printer);
     bool (*hasFailed)(const QPagedPaintDevice &printer);
     bool (*printsPdf)(const QPagedPaintDevice &printer);
+    QString (*printerName)(const QPagedPaintDevice &printer);
     bool (*writeSvg)(QIODevice &device, const QSize &size, const QString &title, const QString &description,
                      const std::function<void(QPainter &)> &paint);
 };

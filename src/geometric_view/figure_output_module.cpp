@@ -48,6 +48,7 @@ constexpr FigureOutput::Functions functions = {
     [](const QPagedPaintDevice &printer) { return printerOf(printer).resolution(); },
     [](const QPagedPaintDevice &printer) { return printerOf(printer).printerState() == QPrinter::Error; },
     [](const QPagedPaintDevice &printer) { return printerOf(printer).outputFormat() == QPrinter::PdfFormat; },
+    [](const QPagedPaintDevice &printer) { return printerOf(printer).printerName(); },
     writeSvg,
 };
 

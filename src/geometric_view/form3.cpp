@@ -7,13 +7,18 @@
 #include "field_values.h"
 #include "forms.h"
 #include "palette.h"
+#include "standard_keys.h"
+#include "window_bounds.h"
 
 #include "figure_geometry.h"
 #include "number_rules.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QLineEdit>
 #include <QScreen>
+
+#include <utility>
 
 namespace {
 
@@ -35,6 +40,16 @@ Form3::Form3() : Form(designTable())
     onClick(u"Command2", &Form3::Command2_Click);
     onClick(u"Command3", &Form3::Command3_Click);
     FigureExport::addActions(*this);
+    // Last in the context menu, after the zoom.
+    auto *beforeClose = new QAction(this);
+    beforeClose->setSeparator(true);
+    addAction(beforeClose);
+    auto *closing = new QAction(tr("&Close"), this);
+    closing->setObjectName(QStringLiteral("closeAction"));
+    closing->setShortcuts(closeKeys());
+    closing->setShortcutVisibleInContextMenu(true);
+    connect(closing, &QAction::triggered, this, &QWidget::close);
+    addAction(closing);
     // The boxes take typing, but nothing reads it: say so where the user looks.
     const QString readsMainWindow = tr("The figure buttons read the main window's fields, never this box.");
     const std::pair<QLineEdit *, QString> notes[] = {
@@ -52,11 +67,21 @@ Form3::Form3() : Form(designTable())
 
 void Form3::showEvent(QShowEvent *event)
 {
-    if (!m_placed) {
-        m_placed = true;
+    // Placed before it is first shown, where a window manager puts it at once, and again by its real frame once it
+    // has one.
+    m_placing = !std::exchange(m_placed, true);
+    if (m_placing)
         placeBesideMainWindow();
-    }
     Form::showEvent(event);
+}
+
+void Form3::framed()
+{
+    if (m_placing) {
+        placeBesideMainWindow();
+        m_placing = frameOf(*this).size() == size();
+    }
+    Form::framed();
 }
 
 void Form3::placeBesideMainWindow()
@@ -65,16 +90,21 @@ void Form3::placeBesideMainWindow()
     // narrow screen it keeps inside the screen and overlaps the main window's edge instead.
     if (!Forms::isLoaded(u"Form1") || !Forms::get(u"Form1").isVisible())
         return;
-    const QRect main = Forms::get(u"Form1").frameGeometry();
-    const QScreen *screen = Forms::get(u"Form1").screen();
+    const Form &mainWindow = Forms::get(u"Form1");
+    const QRect main = frameOf(mainWindow);
+    const QScreen *screen = mainWindow.screen();
     if (!screen)
         return;
+    // Until the view is framed, the frame it will have is the main window's.
+    QSize frame = frameOf(*this).size();
+    if (frame == size())
+        frame += main.size() - mainWindow.size();
     const QRect available = screen->availableGeometry();
     constexpr int gap = 8;
     int x = main.right() + 1 + gap;
-    x = std::max(available.left(), std::min(x, available.right() + 1 - frameGeometry().width()));
-    const int y = std::max(available.top(), main.top());
-    move(x, y);
+    x = std::max(available.left(), std::min(x, available.right() + 1 - frame.width()));
+    const int y = std::max(available.top(), std::min(main.top(), available.bottom() + 1 - frame.height()));
+    moveFrameTo(*this, QPoint(x, y), &mainWindow);
 }
 
 void Form3::Form_Load()

@@ -31,6 +31,8 @@ public:
 protected:
     void Form_Load() override;
     void showEvent(QShowEvent *event) override;
+    // First placed beside the main window by the frames of both, wholly on the screen.
+    void framed() override;
 
 private:
     void drawBaseFigure();
@@ -41,5 +43,6 @@ private:
     void describeDrawing(QStringView pressed = {}, const QString &figure = {});
 
     bool m_placed = false;
+    bool m_placing = false; // beside the main window, until the view's frame is known
     QStringList m_figures; // in words, in the order first drawn
 };

@@ -3,6 +3,7 @@
 
 #include "app.h"
 #include "guide_text.h"
+#include "standard_keys.h"
 #include "window_bounds.h"
 
 #include <QAction>
@@ -19,18 +20,6 @@ constexpr QSize DesignedSize(ContentsWidth + 860, 760);
 constexpr qreal MinimumGuidePoints = 6;
 constexpr qreal MaximumGuidePoints = 40;
 constexpr qreal ZoomStep = 2;
-
-// Each key once: the same sequence twice, from a standard key and a key of our own, would make the shortcut
-// ambiguous, and Qt would answer neither.
-QList<QKeySequence> distinct(const QList<QKeySequence> &keys)
-{
-    QList<QKeySequence> once;
-    for (const QKeySequence &key : keys) {
-        if (!key.isEmpty() && !once.contains(key))
-            once.append(key);
-    }
-    return once;
-}
 
 } // namespace
 
@@ -92,17 +81,13 @@ void GuideWindow::addReadingActions()
 {
     const auto add = [this](const QString &text, const QList<QKeySequence> &keys, auto act) {
         auto *action = new QAction(text, this);
-        action->setShortcuts(distinct(keys));
+        action->setShortcuts(distinctKeys(keys));
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, act);
         addAction(action);
     };
-    add(tr("&Close"),
-        QList<QKeySequence>{Qt::Key_Escape} + QKeySequence::keyBindings(QKeySequence::Close)
-            + QList<QKeySequence>{Qt::CTRL | Qt::Key_W},
-        [this] { close(); });
-    add(tr("Zoom &In"), QKeySequence::keyBindings(QKeySequence::ZoomIn) + QList<QKeySequence>{Qt::CTRL | Qt::Key_Equal},
-        [this] { zoomTo(this->font().pointSizeF() + ZoomStep); });
+    add(tr("&Close"), QList<QKeySequence>{Qt::Key_Escape} + closeKeys(), [this] { close(); });
+    add(tr("Zoom &In"), zoomInKeys(), [this] { zoomTo(this->font().pointSizeF() + ZoomStep); });
     add(tr("Zoom &Out"), QKeySequence::keyBindings(QKeySequence::ZoomOut),
         [this] { zoomTo(this->font().pointSizeF() - ZoomStep); });
     add(tr("&Actual Size"), {Qt::CTRL | Qt::Key_0}, [this] { zoomTo(m_normalPoints); });

@@ -104,7 +104,15 @@ void Form1::Command1_Click()
                                                 [&] { return solve(Text1().text(), Text2().text(), Text3().text()); });
     if (outcome.solution == Solution::TooFewValues) {
         hide();
-        Forms::show(u"Form3");
+        // The drawing window takes the place of this one: a screen reader tells why as it appears, first in the
+        // window's description, where it is still found later, then as news.
+        Form &view = Forms::get(u"Form3");
+        const QString why = tr("No quantity was computed: fewer than two were given. Close this window to return "
+                               "to the main window.");
+        if (!view.accessibleDescription().startsWith(why))
+            view.setAccessibleDescription(why + u' ' + view.accessibleDescription());
+        view.bringToFront();
+        Accessibility::announce(view, why);
         return;
     }
     QLineEdit &resultField = outcome.resultField == SolverField::Sun    ? Text1()

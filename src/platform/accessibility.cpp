@@ -62,7 +62,7 @@ void install()
     QAccessible::installFactory(accessibleFor);
 }
 
-void announce(QWidget &pressed, const QString &words)
+void announce(const QWidget &pressed, const QString &words)
 {
     QWidget *window = pressed.window();
     auto *announcer = window->findChild<Announcer *>(QString(), Qt::FindDirectChildrenOnly);

@@ -14,7 +14,7 @@ void install();
 
 // Tells a screen reader the result of what the user just did, wherever the focus is, without moving it: the words
 // appear as a notification of the pressed control's window, which a screen reader speaks as it appears.
-void announce(QWidget &pressed, const QString &words);
+void announce(const QWidget &pressed, const QString &words);
 // The words of the window's last announcement, empty once withdrawn.
 QString lastAnnouncement(const QWidget &window);
 // Takes the window's last announcement back, so that a result that no longer holds is not read later.

@@ -9,6 +9,7 @@
 #include "forms.h"
 #include "picture_file.h"
 #include "runtime_error.h"
+#include "standard_keys.h"
 #include "window_bounds.h"
 
 #include <QAbstractButton>
@@ -19,6 +20,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -78,6 +80,16 @@ Form::Form(FormDesign design) : m_design(std::move(design))
         first->setFocus();
     for (const auto &[name, widget] : m_canvas->widgets())
         widget->installEventFilter(this);
+
+    m_frameWait.setInterval(50);
+    connect(&m_frameWait, &QTimer::timeout, this, [this] {
+        if (!isVisible() || !m_watchedHandle || ++m_frameChecks >= 40)
+            m_frameWait.stop();
+        else if (!m_watchedHandle->frameMargins().isNull()) {
+            m_frameWait.stop();
+            framed();
+        }
+    });
 
     resize(designedSize(m_design));
     // Larger than the screens can show, a window would only cost memory: Qt keeps a backing image of its size. What
@@ -200,7 +212,27 @@ void Form::closeEvent(QCloseEvent *event)
 void Form::showEvent(QShowEvent *event)
 {
     m_seen = true;
+    // A window manager frames a window after it is shown, by its first exposure or a little later.
+    m_awaitingFrame = true;
+    if (QWindow *handle = windowHandle(); handle && handle != m_watchedHandle) {
+        handle->installEventFilter(this);
+        m_watchedHandle = handle;
+    }
     QWidget::showEvent(event);
+}
+
+void Form::framed()
+{
+    keepOnScreen();
+}
+
+void Form::awaitFrame()
+{
+    framed();
+    // A window manager may frame the window a little after its first exposure; without one it never is.
+    m_frameChecks = 0;
+    if (m_watchedHandle->frameMargins().isNull())
+        m_frameWait.start();
 }
 
 void Form::resizeEvent(QResizeEvent *event)
@@ -219,6 +251,13 @@ void Form::fitScrollArea()
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_watchedHandle && watched == m_watchedHandle) {
+        if (event->type() == QEvent::Expose && m_awaitingFrame && m_watchedHandle->isExposed()) {
+            m_awaitingFrame = false;
+            awaitFrame();
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     // The keyboard's focus brings its control into sight; a click leaves the window where the user has it.
     if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason)
         bringIntoSight(*static_cast<QWidget *>(watched));
@@ -250,10 +289,17 @@ void Form::addZoomActions()
         addAction(action);
         m_zoomActions.append(action);
     };
-    add(tr("Zoom &In"), QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal),
-        [this] { setZoom(zoom() + ZoomStep); });
-    add(tr("Zoom &Out"), QKeySequence::keyBindings(QKeySequence::ZoomOut), [this] { setZoom(zoom() - ZoomStep); });
-    add(tr("&Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setZoom(NormalZoom); });
+    add(tr("Zoom &In"), zoomInKeys(), [this] { zoomAndTell(zoom() + ZoomStep); });
+    add(tr("Zoom &Out"), distinctKeys(QKeySequence::keyBindings(QKeySequence::ZoomOut)),
+        [this] { zoomAndTell(zoom() - ZoomStep); });
+    add(tr("&Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { zoomAndTell(NormalZoom); });
+}
+
+void Form::zoomAndTell(int percent)
+{
+    setZoom(percent);
+    //: Told to a screen reader after Ctrl+plus, Ctrl+minus or Ctrl+0; %1 is the window's zoom in percent, as 150.
+    Accessibility::announce(*this, tr("Zoom %1%").arg(zoom()));
 }
 
 QPoint Form::scrollOffset() const
@@ -292,7 +338,7 @@ QSize Form::roomOnScreen() const
     if (const QScreen *own = screen(); own && !room.isEmpty())
         room = room.boundedTo(own->availableGeometry().size());
     if (isVisible())
-        room -= frameGeometry().size() - size();
+        room -= frameOf(*this).size() - size();
     return room;
 }
 
@@ -302,9 +348,12 @@ void Form::keepOnScreen()
     if (!isVisible() || !own)
         return;
     const QRect available = own->availableGeometry();
-    const QRect frame = frameGeometry();
+    // What the smaller window cannot show scrolls.
+    if (const QSize room = roomOnScreen(); !room.isEmpty() && size().boundedTo(room) != size())
+        resize(size().boundedTo(room));
+    const QRect frame = frameOf(*this);
     const int x = std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width()));
     const int y = std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height()));
     if (QPoint(x, y) != frame.topLeft())
-        move(x, y);
+        moveFrameTo(*this, QPoint(x, y));
 }

@@ -4,6 +4,9 @@
 #include "design_table.h"
 #include "form_canvas.h"
 
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
 #include <QWidget>
 
 #include <functional>
@@ -66,7 +69,8 @@ public:
     static constexpr int NormalZoom = FormCanvas::NormalZoom, MaximumZoom = FormCanvas::MaximumZoom, ZoomStep = 25;
     int zoom() const { return m_canvas->zoom(); }
     void setZoom(int percent);
-    // Larger, smaller, as designed: Ctrl+plus (or Ctrl+=), Ctrl+minus, Ctrl+0.
+    // Larger, smaller, as designed: Ctrl+plus (or Ctrl+=), Ctrl+minus, Ctrl+0; each tells a screen reader the zoom
+    // it leaves, "Zoom 150%", even where the window can go no further.
     const QList<QAction *> &zoomActions() const { return m_zoomActions; }
     // How far the content is scrolled, in logical pixels; nothing until it needs more room than the window has.
     QPoint scrollOffset() const;
@@ -80,6 +84,12 @@ protected:
     {
         connectClick(controlName, [form = static_cast<F *>(this), handler] { (form->*handler)(); });
     }
+
+    // Each time the window is shown, once it is framed (at once without a window manager, and again once one has
+    // framed it): its frame comes wholly onto its screen, so its title bar can be reached.
+    virtual void framed();
+    // Moves the window, frame included, inside its screen, made smaller where the screen has no room for it.
+    void keepOnScreen();
 
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -97,8 +107,8 @@ private:
     void bringIntoSight(const QWidget &control);
     // The most room the window may take on its screen, frame aside.
     QSize roomOnScreen() const;
-    // A window grown by the zoom moves back inside its screen, as far as it fits.
-    void keepOnScreen();
+    void zoomAndTell(int percent);
+    void awaitFrame();
 
     FormDesign m_design;
     QScrollArea *m_area;
@@ -106,4 +116,9 @@ private:
     QList<QAction *> m_zoomActions;
     int m_drawStyle = 0;
     bool m_seen = false;
+    // Shown, and not yet framed since.
+    bool m_awaitingFrame = false;
+    QPointer<QWindow> m_watchedHandle;
+    QTimer m_frameWait;
+    int m_frameChecks = 0;
 };

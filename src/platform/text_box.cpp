@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "text_box.h"
 
+#include "controls.h"
 #include "translation.h"
 
 #include "event_procedure.h"
@@ -10,8 +11,35 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 
 #include <utility>
+
+namespace {
+
+// The colour, made darker (or lighter, on a dark window) step by step until it stands out from the background by the
+// contrast given: the style's own border colour, as little changed as will do.
+QColor standingOut(QColor colour, const QColor &background, double contrast)
+{
+    const bool darker = background.lightnessF() > 0.5;
+    for (int step = 0; step < 40 && contrastRatio(colour, background) < contrast; ++step)
+        colour = darker ? colour.darker(110) : colour.lighter(110);
+    if (contrastRatio(colour, background) < contrast)
+        colour = darker ? QColor(Qt::black) : QColor(Qt::white);
+    return colour;
+}
+
+// The focus mark: the window's focus colour where it also stands out from the inside of the box, where the mark goes.
+QColor boxFocusColour(const QPalette &palette)
+{
+    const QColor base = palette.color(QPalette::Base);
+    const QColor mark = focusMarkColour(palette);
+    if (contrastRatio(mark, base) >= MinimumFocusContrast)
+        return mark;
+    return standingOut(palette.color(QPalette::Text), base, MinimumFocusContrast);
+}
+
+} // namespace
 
 TextBox::TextBox(const QString &text, QWidget *parent) : QLineEdit(text, parent)
 {
@@ -73,6 +101,29 @@ void TextBox::pasteChecked(QClipboard::Mode mode)
     const QString clip = QGuiApplication::clipboard()->text(mode);
     if (!clip.isEmpty() || hasSelectedText())
         insertChecked(clip);
+}
+
+void TextBox::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    if (!hasFrame())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QColor window = palette().color(QPalette::Window);
+    // The style's border, a grey of 2:1 on a light window, deepened.
+    const QColor border = standingOut(palette().color(QPalette::Mid), window, MinimumFocusContrast);
+    const QColor focus = boxFocusColour(palette());
+    painter.setPen(hasFocus() ? focus : border);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (!hasFocus())
+        return;
+    // Inside the border, where the box's own colour was: two pixels all round.
+    QPen mark(focus, FocusMarkWidth);
+    mark.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(mark);
+    const qreal inset = 1 + FocusMarkWidth / 2.0;
+    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
 }
 
 void TextBox::keyPressEvent(QKeyEvent *event)

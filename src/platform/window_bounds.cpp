@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QEvent>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -124,4 +125,26 @@ void bringToFront(QWidget &window)
     window.show();
     window.raise();
     window.activateWindow();
+}
+
+QRect frameOf(const QWidget &window)
+{
+    // The widget's own frame is the one of its last move or resize, which a window manager's framing need not bring.
+    const QWindow *handle = window.windowHandle();
+    return handle ? handle->frameGeometry() : window.frameGeometry();
+}
+
+void moveFrameTo(QWidget &window, QPoint topLeft, const QWidget *framedLike)
+{
+    QWindow *handle = window.windowHandle();
+    if (!handle) {
+        window.move(topLeft);
+        return;
+    }
+    // The inside is moved, below and right of the frame: under X11 a position that includes the frame is taken for
+    // the inside's while the window is not framed, and the window manager then puts the title bar above it.
+    QMargins frame = handle->frameMargins();
+    if (frame.isNull() && framedLike && framedLike->windowHandle())
+        frame = framedLike->windowHandle()->frameMargins();
+    handle->setPosition(topLeft + QPoint(frame.left(), frame.top()));
 }

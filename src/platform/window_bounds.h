@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 class QWidget;
@@ -23,3 +24,9 @@ void holdToDesktopOnly(QWidget &window);
 
 // Shows the window, raises it above the others and activates it; not modal.
 void bringToFront(QWidget &window);
+// The window's frame on the screen as the window system last told it: a window manager frames a window only after it
+// is shown, and until then this is the inside alone.
+QRect frameOf(const QWidget &window);
+// Moves the window so that its frame's upper-left corner is there. A window not framed yet is moved as if it had the
+// frame of the other window given.
+void moveFrameTo(QWidget &window, QPoint topLeft, const QWidget *framedLike = nullptr);

@@ -276,11 +276,17 @@ def tree_test(session, program):
 # Sun, Moon, phase, formula, solve, Turn, picture square, presentation box, solar hour field, Read solar hour, See
 # geometrical solution; in the drawing window, from the field it opens on, Sun, Moon, Moon's line.
 ORCA_STEPS = (
+    # Nothing typed: the drawing window takes the main window's place and says why; its Close key brings the main
+    # window back, the focus in the Sun field again.
+    ("Return with no quantity", ["Return"], "No quantity was computed: fewer than two were given."),
+    ("Ctrl+W in the drawing window", ["ctrl+w"], MAIN_TITLE),
     ("Return in the Sun field", ["3", "0", "Tab", "Tab", "5", "shift+Tab", "shift+Tab", "Return"], "Moon 325"),
     ("Read solar hour", ["Tab"] * 9 + ["space"], "Solar hour 14"),
     ("See geometrical solution", ["Tab", "space"], "Form3a"),
     ("Moon's line, three Tabs into the drawing window", ["Tab", "Tab", "Tab", "space"],
      "Drawn: the Moon's line at 325 degrees, green"),
+    ("Ctrl+plus", ["ctrl+plus"], "Zoom 125%"),
+    ("Ctrl+0", ["ctrl+0"], "Zoom 100%"),
     # The guide, read from the keyboard: its first section chosen in the contents, then its text line by line, the
     # next link from there, and where that link leads.
     ("F1 opens the guide", ["F1"], f"Guide to {MAIN_TITLE}"),
@@ -341,7 +347,7 @@ def orca_test(session, program):
             errors.append(f"{what}: Orca did not say {words!r}; it said {new}")
     if errors:
         fail("\n".join(errors))
-    print("PASS: Orca says the results and the figures")
+    print("PASS: Orca says the results, the figures, the zoom and why nothing was computed")
 
 
 def main():
