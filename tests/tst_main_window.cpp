@@ -3,7 +3,7 @@
 #include "form1.h"
 #include "app.h"
 #include "picture_file.h"
-#include "controls.h"
+#include "presentation_box.h"
 #include "forms.h"
 #include "runtime_error.h"
 #include "shown_controls.h"

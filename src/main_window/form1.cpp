@@ -3,7 +3,7 @@
 
 #include "accessibility.h"
 #include "app.h"
-#include "controls.h"
+#include "presentation_box.h"
 #include "field_values.h"
 #include "forms.h"
 

@@ -2,6 +2,8 @@
 #include "form_builder.h"
 
 #include "controls.h"
+#include "event_procedure.h"
+#include "presentation_box.h"
 #include "text_box.h"
 
 #include <QCoreApplication>
@@ -54,6 +56,9 @@ QWidget *createWindowedControl(const FormDesign &design, const ControlDesign &co
         auto *box = new TextBox(control.caption, &parent);
         if (design.maxFieldLength > 0)
             box->setMaxLength(design.maxFieldLength);
+        QObject::connect(box, &TextBox::textRefused, box, [box](const QString &message) {
+            showUserMessage({MessageKind::Information, box->window()->windowTitle(), message});
+        });
         widget = box;
         break;
     }

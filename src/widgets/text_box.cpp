@@ -4,8 +4,6 @@
 #include "controls.h"
 #include "translation.h"
 
-#include "event_procedure.h"
-
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLocale>
@@ -75,11 +73,10 @@ bool TextBox::fits(qsizetype insertedLength)
     const QLocale locale =
         Translation::language().isEmpty() ? QLocale(QLocale::English) : QLocale(Translation::language());
     //: %1 is the length the text would have, %2 the longest a field holds (4,096); the form follows %1.
-    showUserMessage({MessageKind::Information, window()->windowTitle(),
-                     tr("The text is too long for this field: it would hold %1 characters, and a field holds at "
+    emit textRefused(tr("The text is too long for this field: it would hold %1 characters, and a field holds at "
                         "most %2.\n\nThe field keeps its text.",
                         nullptr, int(length))
-                         .arg(locale.toString(length), locale.toString(maxLength()))});
+                         .arg(locale.toString(length), locale.toString(maxLength())));
     return false;
 }
 

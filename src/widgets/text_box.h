@@ -4,9 +4,9 @@
 #include <QClipboard>
 #include <QLineEdit>
 
-// A single-line text box that refuses, whole and with a message, any paste, drop or typed text that would take it
-// past its maximum length, and turns the line breaks of a pasted text into blanks, so that what it shows is what is
-// read.
+// A single-line text box that refuses, whole and with a message to tell the user, any paste, drop or typed text that
+// would take it past its maximum length, and turns the line breaks of a pasted text into blanks, so that what it shows
+// is what is read.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -19,6 +19,10 @@ public:
     // Inserts the text at the cursor, over the selection, unless it would make the box too long.
     void insertChecked(const QString &text);
     void pasteChecked(QClipboard::Mode mode = QClipboard::Clipboard);
+
+signals:
+    // A text was refused whole; the message says why, for the user.
+    void textRefused(const QString &message);
 
 protected:
     // The style's box, with a border and a focus mark that each stand out by 3:1 at least: from the window around the
