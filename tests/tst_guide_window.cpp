@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The Help window's own keys, its place on the screen and its links, headless and on a real X server, where the
-// desktop's standard keys differ.
+// The Help window's own keys, its place on the screen, its links and pictures and the guide in the interface's
+// language, headless and on a real X server, where the desktop's standard keys differ.
 #include "test_support.h"
 
 #include "help_window.h"
+#include "translation.h"
 #include "window_bounds.h"
 
 #include <QApplication>
@@ -11,7 +12,9 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -44,6 +47,7 @@ private slots:
     {
         Help::closeHelpWindow();
         resetProgramState();
+        Translation::install(QStringList{u"C"_s});
     }
 
     void closeKeys_data();
@@ -51,6 +55,8 @@ private slots:
     void tabGoesBothWays_data();
     void tabGoesBothWays();
     void linkMovesTheCaret();
+    void guideInTheLanguage_data();
+    void guideInTheLanguage();
     void seenWholeWithItsIcon();
 };
 
@@ -111,6 +117,47 @@ void TestGuideWindow::linkMovesTheCaret()
     // The caret goes on by line from there.
     QTest::keyClick(text, Qt::Key_Down);
     QVERIFY(text->textCursor().block().text().startsWith(u"The position of the Sun"_s));
+}
+
+void TestGuideWindow::guideInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("firstSection");
+    QTest::newRow("English") << u"C"_s << u"The three quantities"_s;
+    QTest::newRow("Italian") << u"it"_s << u"Le tre grandezze"_s;
+}
+
+// The guide of the interface's language opens, with the English guide's sections; each of its links leads to an
+// anchor of it and each of its pictures is there.
+void TestGuideWindow::guideInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, firstSection);
+    QVERIFY(openGuide());
+    const int englishSections = Help::guideContents()->count();
+    Help::closeHelpWindow();
+    Translation::install(QStringList{language});
+    QVERIFY(openGuide());
+    QCOMPARE(Help::guideContents()->item(0)->text(), firstSection);
+    QCOMPARE(Help::guideContents()->count(), englishSections);
+
+    QTextDocument &document = *Help::guideText()->document();
+    QStringList anchors, links, pictures;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            anchors << format.anchorNames();
+            if (!format.anchorHref().isEmpty())
+                links << format.anchorHref();
+            if (format.isImageFormat())
+                pictures << format.toImageFormat().name();
+        }
+    }
+    QVERIFY(!links.isEmpty() && !pictures.isEmpty());
+    for (const QString &link : links)
+        QVERIFY2(link.startsWith(u'#') && anchors.contains(link.mid(1)), qPrintable(link));
+    for (const QString &picture : pictures)
+        QVERIFY2(!document.resource(QTextDocument::ImageResource, QUrl(picture)).isNull(), qPrintable(picture));
 }
 
 // Seen whole on the screen it opens on, frame included, however small the screen; with the program's icon.

@@ -98,8 +98,8 @@ xdotool mousemove 0 999
 sleep 0.5
 [[ -n $suffix ]] || save "$main" "$source_dir/docs/screenshot.png" ""
 save "$main" "$guide_dir/main_window$suffix.png" "" -resize 78%
-# The fields, the formula and the buttons below them.
-save "$main" "$guide_dir/solved$suffix.png" "800x270+56+408"
+# The fields, the formula and the buttons below them, whole in either language.
+save "$main" "$guide_dir/solved$suffix.png" "860x297+48+408"
 
 # Presses the drawing window's buttons in the order given (moon: Moon's line, sun: Sun's line, phase: Moon's Phase)
 # and moves the pointer out of the way.
