@@ -15,6 +15,10 @@ class QWidget;
 // The drawing window's figure off the screen: printed, saved as PNG, SVG or PDF, or copied to the clipboard, always
 // with the three quantities under it, as the window's boxes show them. The figure is drawn again from what the
 // window recorded, so it is as sharp on a page as on the screen.
+namespace FigureOutput {
+struct Functions;
+}
+
 namespace FigureExport {
 
 // "Sun 30, Moon 325, phase 5", from the window's three boxes.
@@ -45,5 +49,11 @@ struct Dialogs {
     std::function<bool(QWidget *parent, QPrinter &printer)> print = {}; // false when cancelled
 };
 void setDialogs(Dialogs dialogs);
+// The next save dialog opens in the pictures folder again, not where the last save went.
+void forgetSaveFolder();
+
+// The module that prints and writes SVG, opened at the first call; when it cannot be, the user is told the message
+// given, its last argument (%1 or %2) replaced by why not, and nothing is returned.
+const FigureOutput::Functions *output(const QString &failed);
 
 } // namespace FigureExport
