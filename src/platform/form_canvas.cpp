@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include <cmath>
+#include <optional>
 
 void paintLineControl(QPainter &painter, const ControlDesign &line, const QColor &defaultColour, qreal scale)
 {
@@ -180,13 +181,20 @@ void FormCanvas::resizeEvent(QResizeEvent *event)
 
 void FormCanvas::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
-    // A painter takes the application's direction (Qt's -reverse), not the window's: the design stays as drawn.
-    painter.setLayoutDirection(layoutDirection());
-    painter.setClipRegion(event->region());
     // Lines and images lie beneath what is drawn, so a figure drawn along a line control stays in sight; labels,
-    // like the windowed controls, are child widgets and cover it. Only what meets the repainted region is drawn: a
-    // blinking cursor repaints a few pixels.
+    // like the windowed controls, are child widgets and cover it. Only what meets the repainted region is drawn, and
+    // a painter is begun only for that: a blinking cursor repaints a few pixels, over nothing of the canvas's own.
+    // The paint system already clips the painter to the region.
+    std::optional<QPainter> painter;
+    const auto paint = [&]() -> QPainter & {
+        if (!painter) {
+            painter.emplace(this);
+            // A painter takes the application's direction (Qt's -reverse), not the window's: the design stays as
+            // drawn.
+            painter->setLayoutDirection(layoutDirection());
+        }
+        return *painter;
+    };
     const QColor text = palette().color(QPalette::WindowText);
     const qreal scale = zoomFactor();
     for (const PaintedControl &control : m_painted) {
@@ -197,14 +205,14 @@ void FormCanvas::paintEvent(QPaintEvent *event)
                                     .normalized()
                                     .adjusted(-reach, -reach, reach, reach);
             if (event->region().intersects(line.toAlignedRect()))
-                paintLineControl(painter, *control.design, text, scale);
+                paintLineControl(paint(), *control.design, text, scale);
         } else if (!control.scaledPicture.isNull()) {
             const QRect picture =
                 QRectF(zoomed(control.rect).topLeft(), control.scaledPicture.deviceIndependentSize()).toAlignedRect();
             if (event->region().intersects(picture))
-                painter.drawPixmap(picture.topLeft(), control.scaledPicture);
+                paint().drawPixmap(picture.topLeft(), control.scaledPicture);
         }
     }
     if (!m_surface.isNull())
-        painter.drawImage(QPointF(0, 0), m_surface.image());
+        paint().drawImage(QPointF(0, 0), m_surface.image());
 }

@@ -6,7 +6,7 @@
 
 // A single-line text box that refuses, whole and with a message to tell the user, any paste, drop or typed text that
 // would take it past its maximum length, and turns the line breaks of a pasted text into blanks, so that what it shows
-// is what is read.
+// is what is read. Its border and focus mark stand out by 3:1 at least.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -25,9 +25,6 @@ signals:
     void textRefused(const QString &message);
 
 protected:
-    // The style's box, with a border and a focus mark that each stand out by 3:1 at least: from the window around the
-    // box, and the focus from what the same pixels show without it.
-    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
