@@ -101,10 +101,8 @@ void Form3::placeBesideMainWindow()
         frame += main.size() - mainWindow.size();
     const QRect available = screen->availableGeometry();
     constexpr int gap = 8;
-    int x = main.right() + 1 + gap;
-    x = std::max(available.left(), std::min(x, available.right() + 1 - frame.width()));
-    const int y = std::max(available.top(), std::min(main.top(), available.bottom() + 1 - frame.height()));
-    moveFrameTo(*this, QPoint(x, y), &mainWindow);
+    const QRect beside(QPoint(main.right() + 1 + gap, main.top()), frame);
+    moveFrameTo(*this, placedInside(beside, available), &mainWindow);
 }
 
 void Form3::Form_Load()

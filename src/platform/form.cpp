@@ -352,8 +352,6 @@ void Form::keepOnScreen()
     if (const QSize room = roomOnScreen(); !room.isEmpty() && size().boundedTo(room) != size())
         resize(size().boundedTo(room));
     const QRect frame = frameOf(*this);
-    const int x = std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width()));
-    const int y = std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height()));
-    if (QPoint(x, y) != frame.topLeft())
-        moveFrameTo(*this, QPoint(x, y));
+    if (const QPoint place = placedInside(frame, available); place != frame.topLeft())
+        moveFrameTo(*this, place);
 }

@@ -127,6 +127,12 @@ void bringToFront(QWidget &window)
     window.activateWindow();
 }
 
+QPoint placedInside(const QRect &frame, const QRect &area)
+{
+    return QPoint(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
+                  std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+}
+
 QRect frameOf(const QWidget &window)
 {
     // The widget's own frame is the one of its last move or resize, which a window manager's framing need not bring.

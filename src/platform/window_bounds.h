@@ -27,6 +27,9 @@ void bringToFront(QWidget &window);
 // The window's frame on the screen as the window system last told it: a window manager frames a window only after it
 // is shown, and until then this is the inside alone.
 QRect frameOf(const QWidget &window);
+// Where a frame of that place and size goes to lie inside the area: moved as little as will do, and its upper-left
+// corner, with the title bar, inside the area when the frame is the larger.
+QPoint placedInside(const QRect &frame, const QRect &area);
 // Moves the window so that its frame's upper-left corner is there. A window not framed yet is moved as if it had the
 // frame of the other window given.
 void moveFrameTo(QWidget &window, QPoint topLeft, const QWidget *framedLike = nullptr);
